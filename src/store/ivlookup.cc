@@ -1,0 +1,109 @@
+// Number lookup. The ordering routines rank keys through sorted copies, which
+// gives exactly the places of the pairwise comparison they are defined by.
+#include "store/ivlookup.h"
+
+#include <algorithm>
+
+namespace velkan {
+namespace {
+
+struct SignedKeys {
+  std::vector<std::int32_t> positive;  // ascending
+  std::vector<std::int32_t> negative;  // ascending
+};
+
+SignedKeys sorted_keys(ConstIntSpan keys) {
+  SignedKeys s;
+  for (const std::int32_t k : keys) {
+    if (k > 0) s.positive.push_back(k);
+    if (k < 0) s.negative.push_back(k);
+  }
+  std::sort(s.positive.begin(), s.positive.end());
+  std::sort(s.negative.begin(), s.negative.end());
+  return s;
+}
+
+// Number of positive keys smaller than k (k > 0).
+std::int32_t positives_below(const SignedKeys& s, std::int32_t k) {
+  return static_cast<std::int32_t>(std::lower_bound(s.positive.begin(), s.positive.end(), k) -
+                                   s.positive.begin());
+}
+
+// Number of negative keys between k (k < 0) and 0.
+std::int32_t negatives_above(const SignedKeys& s, std::int32_t k) {
+  return static_cast<std::int32_t>(s.negative.end() -
+                                   std::upper_bound(s.negative.begin(), s.negative.end(), k));
+}
+
+ConstIntSpan first_n(ConstIntSpan v, std::int32_t n) {
+  return v.first(std::min<std::size_t>(v.size(), static_cast<std::size_t>(std::max(n, 0))));
+}
+
+}  // namespace
+
+std::int32_t IVCNT(std::int32_t value, ConstIntSpan v) {
+  return static_cast<std::int32_t>(std::count(v.begin(), v.end(), value));
+}
+
+std::int32_t IVFND(std::int32_t value, ConstIntSpan v) {
+  const auto it = std::find(v.begin(), v.end(), value);
+  return it == v.end() ? 0 : static_cast<std::int32_t>(it - v.begin()) + 1;
+}
+
+void IVORD(std::int32_t n, std::int32_t nneg, ConstIntSpan keys, IntSpan order) {
+  keys = first_n(keys, n);
+  const SignedKeys s = sorted_keys(keys);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const std::int32_t k = keys[i];
+    std::int64_t place = 0;
+    if (k > 0) place = 1 + positives_below(s, k);
+    if (k < 0) place = static_cast<std::int64_t>(n) - nneg + 1 + negatives_above(s, k);
+    if (place >= 1 && place <= n && place <= static_cast<std::int64_t>(order.size())) {
+      order[static_cast<std::size_t>(place - 1)] = static_cast<std::int32_t>(i + 1);
+    }
+  }
+}
+
+std::int32_t IVKTH(ConstIntSpan keys, std::int32_t n, std::int32_t r) { return KeyPlaces(keys, n)(r); }
+
+void IVTOCH(std::string& s, int length, ConstIntSpan v, int count) {
+  s.assign(static_cast<std::size_t>(std::max(length, 0)), ' ');
+  const std::size_t m = std::min({s.size(), v.size(), static_cast<std::size_t>(std::max(count, 0))});
+  for (std::size_t k = 0; k < m; ++k) s[k] = static_cast<char>(v[k] & 0xFF);
+}
+
+FirstPositions::FirstPositions(ConstIntSpan v) {
+  index_.reserve(v.size());
+  for (std::size_t i = 0; i < v.size(); ++i) index_.emplace_back(v[i], static_cast<std::int32_t>(i + 1));
+  std::sort(index_.begin(), index_.end());
+  index_.erase(std::unique(index_.begin(), index_.end(),
+                           [](const auto& a, const auto& b) { return a.first == b.first; }),
+               index_.end());
+}
+
+std::int32_t FirstPositions::find(std::int32_t value) const {
+  const auto it = std::lower_bound(index_.begin(), index_.end(), std::make_pair(value, INT32_MIN));
+  return it != index_.end() && it->first == value ? it->second : 0;
+}
+
+KeyPlaces::KeyPlaces(ConstIntSpan keys, std::int32_t n) {
+  if (n <= 0 || static_cast<std::size_t>(n) > keys.size()) return;
+  keys = first_n(keys, n);
+  const SignedKeys s = sorted_keys(keys);
+  if (s.positive.size() + s.negative.size() != keys.size()) return;  // a zero key: no places
+  const auto p = static_cast<std::int32_t>(s.positive.size());
+  at_.assign(keys.size(), 0);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const std::int32_t k = keys[i];
+    const std::int32_t slot = k > 0 ? positives_below(s, k) : p + negatives_above(s, k);
+    auto& at = at_[static_cast<std::size_t>(slot)];
+    if (at == 0) at = static_cast<std::int32_t>(i + 1);
+  }
+}
+
+std::int32_t KeyPlaces::operator()(std::int32_t r) const {
+  if (r < 1 || static_cast<std::size_t>(r) > at_.size()) return 0;
+  return at_[static_cast<std::size_t>(r - 1)];
+}
+
+}  // namespace velkan
