@@ -63,8 +63,9 @@ void put_f(std::string& out, double value, int width, int decimals) {
   }
   const bool negative = std::signbit(value);
   const int len = static_cast<int>(body.size()) + (negative ? 1 : 0);
-  // A leading zero before the point is dropped when the field is one too narrow.
-  if (len > width && body.size() > 1 && body[0] == '0' && body[1] == '.') body.remove_prefix(1);
+  // A leading zero before the point is dropped when the field is one too narrow,
+  // but only when decimals follow: a lone "." is no number.
+  if (len > width && decimals > 0 && body[0] == '0') body.remove_prefix(1);
   put_aligned(out, negative, body, width);
 }
 

@@ -10,9 +10,9 @@
 namespace velkan {
 
 // Append one field to `out`.
-void put_i(std::string& out, std::int64_t value, int width);           // Iw
-void put_f(std::string& out, double value, int width, int decimals);   // Fw.d
-void put_e(std::string& out, double value, int width, int decimals);   // 1P Ew.d
+void put_i(std::string& out, std::int64_t value, int width);          // Iw
+void put_f(std::string& out, double value, int width, int decimals);  // Fw.d
+void put_e(std::string& out, double value, int width, int decimals);  // 1P Ew.d
 
 // The same edits returned as a new string.
 std::string fmt_i(std::int64_t value, int width);

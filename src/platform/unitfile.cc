@@ -17,7 +17,9 @@ namespace {
 constexpr std::size_t kChunk = 1 << 20;
 constexpr std::size_t kRemembered = 16;
 
-int error_code() { return errno > 0 ? errno : 5; }
+int error_code() {
+  return errno > 0 ? errno : 5;
+}
 
 }  // namespace
 
@@ -78,6 +80,7 @@ int UnitFile::read(std::string& record, std::size_t cap) {
   record.clear();
   if (after_end_) return kEndOfFile;
   const std::int64_t start = logical_position();
+  std::size_t total = 0;  // length of the whole line, however much of it is kept
   bool got_any = false;
   char last = '\0';
   for (;;) {
@@ -94,8 +97,10 @@ int UnitFile::read(std::string& record, std::size_t cap) {
     const char* begin = rbuf_.data() + rpos_;
     const std::size_t avail = rbuf_.size() - rpos_;
     const void* nl = std::memchr(begin, '\n', avail);
-    const std::size_t len = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - begin) : avail;
+    const std::size_t len =
+        nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - begin) : avail;
     if (len > 0) last = begin[len - 1];
+    total += len;
     if (record.size() < cap) record.append(begin, std::min(len, cap - record.size()));
     rpos_ += len;
     if (nl) {
@@ -103,7 +108,8 @@ int UnitFile::read(std::string& record, std::size_t cap) {
       break;
     }
   }
-  if (last == '\r' && !record.empty() && record.back() == '\r') record.pop_back();
+  // A carriage return before the line end belongs to the line end, not the record.
+  if (last == '\r' && record.size() == total) record.pop_back();
   remember_start(start);
   return 0;
 }
@@ -123,7 +129,8 @@ std::int64_t UnitFile::previous_record_start(std::int64_t offset) {
   if (std::fread(&c, 1, 1, f_) == 1 && c == '\n') --scan;
   std::vector<char> chunk(4096);
   while (scan > 0) {
-    const std::int64_t from = std::max<std::int64_t>(0, scan - static_cast<std::int64_t>(chunk.size()));
+    const std::int64_t from =
+        std::max<std::int64_t>(0, scan - static_cast<std::int64_t>(chunk.size()));
     const std::size_t n = static_cast<std::size_t>(scan - from);
     fseeko(f_, static_cast<off_t>(from), SEEK_SET);
     if (std::fread(chunk.data(), 1, n, f_) != n) break;
@@ -133,6 +140,13 @@ std::int64_t UnitFile::previous_record_start(std::int64_t offset) {
     scan = from;
   }
   return 0;
+}
+
+bool UnitFile::line_ends_before(std::int64_t offset) {
+  char c = '\n';
+  fseeko(f_, static_cast<off_t>(offset - 1), SEEK_SET);
+  if (std::fread(&c, 1, 1, f_) != 1) return true;
+  return c == '\n';
 }
 
 void UnitFile::backspace() {
@@ -166,11 +180,15 @@ void UnitFile::rewind() {
 void UnitFile::write(std::string_view text) {
   if (mode_ != Mode::kWriting) {
     const std::int64_t at = mode_ == Mode::kReading ? logical_position() : 0;
+    // Behind a last record that has no line end, the new record starts a line
+    // of its own instead of running on in the old one.
+    const bool end_line = at > 0 && !line_ends_before(at);
     fseeko(f_, static_cast<off_t>(at), SEEK_SET);
     mode_ = Mode::kWriting;
     wpos_ = at;
     starts_.clear();
     after_end_ = false;
+    if (end_line) wbuf_.push_back('\n');
   }
   wbuf_.append(text);
   if (wbuf_.size() >= kChunk) flush();
@@ -179,6 +197,7 @@ void UnitFile::write(std::string_view text) {
 void UnitFile::flush() {
   if (mode_ != Mode::kWriting || wbuf_.empty()) return;
   std::fwrite(wbuf_.data(), 1, wbuf_.size(), f_);
+  std::fflush(f_);  // so that the records are in the file for anyone who reads it
   wpos_ += static_cast<std::int64_t>(wbuf_.size());
   wbuf_.clear();
 }

@@ -34,16 +34,17 @@ class UnitFile {
   void finish_writing();
   void remember_start(std::int64_t offset);
   std::int64_t previous_record_start(std::int64_t offset);
+  bool line_ends_before(std::int64_t offset);
 
   std::FILE* f_;
   Mode mode_ = Mode::kIdle;
   std::vector<char> rbuf_;
   std::size_t rpos_ = 0;          // next unread byte in rbuf_
   std::int64_t rbuf_offset_ = 0;  // file offset of rbuf_[0]
-  bool eof_ = false;        // the buffer reaches the end of the file
-  bool after_end_ = false;  // a read has met the end of the file
+  bool eof_ = false;              // the buffer reaches the end of the file
+  bool after_end_ = false;        // a read has met the end of the file
   std::string wbuf_;
-  std::int64_t wpos_ = 0;  // file offset after the last written byte
+  std::int64_t wpos_ = 0;             // file offset after the last written byte
   std::vector<std::int64_t> starts_;  // starts of the records read most recently
 };
 

@@ -15,7 +15,9 @@ namespace {
 constexpr int kBadUnit = 5001;
 constexpr std::size_t kLongestLine = 1 << 16;
 
-int open_error() { return errno > 0 ? errno : 5; }
+int open_error() {
+  return errno > 0 ? errno : 5;
+}
 
 // Opens a named file for reading and writing where allowed, for reading otherwise.
 std::FILE* open_existing(const std::string& path) {
@@ -29,10 +31,14 @@ std::FILE* open_existing(const std::string& path) {
 Units::Units(std::istream& console_in, std::ostream& console_out, std::string implicit_dir)
     : in_(console_in), out_(console_out), implicit_dir_(std::move(implicit_dir)) {}
 
-Units::~Units() { flush_all(); }
+Units::~Units() {
+  flush_all();
+}
 
 int Units::open(int unit, std::string_view path, FileStatus status) {
-  if (unit < 1 || unit > kMaxUnit) return kBadUnit;
+  // The console units stay the console: a file opened on them would never be
+  // read or written, so that is refused rather than reported as done.
+  if (unit < 1 || unit > kMaxUnit || is_console(unit)) return kBadUnit;
   close(unit);
   std::FILE* f = nullptr;
   errno = 0;
@@ -58,7 +64,9 @@ void Units::close(int unit) {
   files_[static_cast<std::size_t>(unit)].reset();
 }
 
-bool Units::is_open(int unit) const { return file(unit) != nullptr; }
+bool Units::is_open(int unit) const {
+  return file(unit) != nullptr;
+}
 
 UnitFile* Units::file(int unit) const {
   if (unit < 1 || unit > kMaxUnit) return nullptr;

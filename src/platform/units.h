@@ -33,7 +33,8 @@ class Units {
   Units(const Units&) = delete;
   Units& operator=(const Units&) = delete;
 
-  // Connects `unit` (1..99) to the named file; returns 0 or a positive error code.
+  // Connects `unit` (1..99, not a console unit) to the named file; returns 0 or
+  // a positive error code.
   // An open unit is closed first. A scratch file has no name.
   int open(int unit, std::string_view path, FileStatus status);
   // Closes the unit; a unit that is not open is left alone.

@@ -1,25 +1,270 @@
-// The unit table: records, padding, line ends, backspace, implicit files.
+// The unit table: records, padding, line ends, end of file, backspace,
+// rewind, open statuses, implicit "fort.<unit>" files and the console.
 #include "platform/units.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/testio.h"
 
 namespace velkan {
 namespace {
 
-TEST(Units, ReadsPaddedRecordsAndDropsCarriageReturns) {
-  test::TestIo io;
-  const std::string path = io.dir.write("a.lis", "ab\r\ncdef\nlast");
-  ASSERT_EQ(io.units.open(16, path, FileStatus::kOld), 0);
+constexpr int kUnit = 16;
+
+// Reads the next record of `unit` (cut or padded to n) or "<eof>".
+std::string next(test::TestIo& io, std::size_t n = 8, int unit = kUnit) {
   std::string rec;
-  EXPECT_EQ(io.units.read(16, rec, 4), 0);
-  EXPECT_EQ(rec, "ab  ");
-  EXPECT_EQ(io.units.read(16, rec, 3), 0);
-  EXPECT_EQ(rec, "cde");
-  EXPECT_EQ(io.units.read(16, rec, 6), 0);
-  EXPECT_EQ(rec, "last  ");
-  EXPECT_EQ(io.units.read(16, rec, 6), kEndOfFile);
+  const int rc = io.units.read(unit, rec, n);
+  if (rc == kEndOfFile) return "<eof>";
+  if (rc != 0) return "<error>";
+  return rec;
+}
+
+std::string open_with(test::TestIo& io, const std::string& text) {
+  const std::string path = io.dir.write("in.txt", text);
+  EXPECT_EQ(io.units.open(kUnit, path, FileStatus::kOld), 0);
+  return path;
+}
+
+TEST(Units, RecordsArePaddedOrCutAndLoseTheirCarriageReturn) {
+  struct Case {
+    const char* text;
+    std::size_t n;
+    std::vector<std::string> want;
+  };
+  const Case cases[] = {
+      {"ab\r\ncdef\nlast", 4, {"ab  ", "cdef", "last", "<eof>"}},
+      {"abcdefgh\n", 3, {"abc", "<eof>"}},
+      {"abc\r\n", 3, {"abc", "<eof>"}},
+      {"ab\r\n", 3, {"ab ", "<eof>"}},      // the carriage return is no character
+      {"ab\rc\r\n", 3, {"ab\r", "<eof>"}},  // one inside the record is
+      {"\n\r\n", 2, {"  ", "  ", "<eof>"}},
+      {"no end", 8, {"no end  ", "<eof>", "<eof>"}},
+      {"", 2, {"<eof>", "<eof>"}},
+  };
+  for (const auto& c : cases) {
+    test::TestIo io;
+    open_with(io, c.text);
+    for (const auto& want : c.want) EXPECT_EQ(next(io, c.n), want) << "in " << c.text;
+  }
+}
+
+TEST(Units, BackspaceRereadsTheLastRecordsAndTheEndOfFile) {
+  test::TestIo io;
+  open_with(io, "a\nb\nc\n");
+  EXPECT_EQ(next(io, 1), "a");
+  EXPECT_EQ(next(io, 1), "b");
+  io.units.backspace(kUnit);
+  EXPECT_EQ(next(io, 1), "b");
+  EXPECT_EQ(next(io, 1), "c");
+  io.units.backspace(kUnit);
+  io.units.backspace(kUnit);
+  EXPECT_EQ(next(io, 1), "b");
+  EXPECT_EQ(next(io, 1), "c");
+  EXPECT_EQ(next(io, 1), "<eof>");
+  io.units.backspace(kUnit);  // back over the end of the file only
+  EXPECT_EQ(next(io, 1), "<eof>");
+  io.units.backspace(kUnit);
+  io.units.backspace(kUnit);
+  EXPECT_EQ(next(io, 1), "c");
+  io.units.rewind(kUnit);
+  io.units.backspace(kUnit);  // at the start: stays there
+  EXPECT_EQ(next(io, 1), "a");
+}
+
+TEST(Units, BackspaceOverALastLineWithoutLineEnd) {
+  test::TestIo io;
+  open_with(io, "a\nlast");
+  EXPECT_EQ(next(io, 4), "a   ");
+  EXPECT_EQ(next(io, 4), "last");
+  EXPECT_EQ(next(io, 4), "<eof>");
+  io.units.backspace(kUnit);
+  io.units.backspace(kUnit);
+  EXPECT_EQ(next(io, 4), "last");
+}
+
+// Lines of the form "<number> xxx...", each `width` characters before its
+// line end, and as many as make up more than two read chunks of 1 MiB.
+std::string big_text(std::size_t width, std::size_t count, const char* line_end) {
+  std::string text;
+  for (std::size_t k = 0; k < count; ++k) {
+    std::string line = std::to_string(k) + " ";
+    line.resize(width, 'x');
+    text += line + line_end;
+  }
+  return text;
+}
+
+std::string line_no(const std::string& rec) {
+  return rec.substr(0, rec.find(' '));
+}
+
+TEST(Units, BackspaceIntoAnEarlierReadChunk) {
+  // 99 characters and CR LF: the chunk border falls inside records; one
+  // record per line is read and the last two are read again at every step
+  // across the border.
+  const std::size_t count = 25000;  // 2.5 MB
+  test::TestIo io;
+  open_with(io, big_text(99, count, "\r\n"));
+  for (std::size_t k = 0; k < count; ++k) {
+    ASSERT_EQ(line_no(next(io, 120)), std::to_string(k));
+    const std::size_t border = (1u << 20) / 101;
+    if (k == border || k == border + 1 || k == 2 * border + 1) {
+      io.units.backspace(kUnit);
+      io.units.backspace(kUnit);
+      ASSERT_EQ(line_no(next(io, 120)), std::to_string(k - 1));
+      const std::string rec = next(io, 120);
+      ASSERT_EQ(line_no(rec), std::to_string(k));
+      ASSERT_EQ(rec.substr(99), std::string(21, ' '));  // no carriage return left
+    }
+  }
+  EXPECT_EQ(next(io), "<eof>");
+}
+
+TEST(Units, BackspaceFarBeyondTheRecordsRead) {
+  // Long records (more than one backward scan step) and more backspaces than
+  // the table remembers starts for.
+  const std::size_t count = 400;
+  test::TestIo io;
+  open_with(io, big_text(5000, count, "\n"));
+  for (std::size_t k = 0; k < count; ++k) ASSERT_EQ(line_no(next(io, 10)), std::to_string(k));
+  for (std::size_t k = count; k-- > count - 40;) {
+    io.units.backspace(kUnit);
+    ASSERT_EQ(line_no(next(io, 10)), std::to_string(k));
+    io.units.backspace(kUnit);
+  }
+  io.units.backspace(kUnit);
+  io.units.backspace(kUnit);
+  EXPECT_EQ(line_no(next(io, 10)), std::to_string(count - 42));
+}
+
+TEST(Units, BackspaceAfterWritingReplacesTheLastRecord) {
+  test::TestIo io;
+  ASSERT_EQ(io.units.open(20, io.dir.file("w.txt"), FileStatus::kUnknown), 0);
+  io.units.write(20, "one");
+  io.units.write(20, "two");
+  io.units.backspace(20);
+  io.units.write(20, "three");
+  io.units.rewind(20);
+  EXPECT_EQ(next(io, 5, 20), "one  ");
+  EXPECT_EQ(next(io, 5, 20), "three");
+  EXPECT_EQ(next(io, 5, 20), "<eof>");
+  EXPECT_EQ(io.file("w.txt"), "one\nthree\n");
+}
+
+TEST(Units, WritingAfterReadingEndsTheFileThere) {
+  test::TestIo io;
+  open_with(io, "a\nb\nc\n");
+  EXPECT_EQ(next(io, 1), "a");
+  io.units.write(kUnit, "new");
+  io.units.close(kUnit);
+  EXPECT_EQ(io.dir.read("in.txt"), "a\nnew\n");
+}
+
+TEST(Units, WritingBehindALastLineWithoutLineEndStartsANewLine) {
+  test::TestIo io;
+  open_with(io, "a\nb");
+  EXPECT_EQ(next(io, 1), "a");
+  EXPECT_EQ(next(io, 1), "b");
+  io.units.write(kUnit, "c");
+  io.units.close(kUnit);
+  EXPECT_EQ(io.dir.read("in.txt"), "a\nb\nc\n");
+}
+
+TEST(Units, OpenStatuses) {
+  test::TestIo io;
+  const std::string there = io.dir.write("there.txt", "old line 1\nold line 2\n");
+  const std::string missing = io.dir.file("missing.txt");
+  EXPECT_GT(io.units.open(kUnit, missing, FileStatus::kOld), 0);
+  EXPECT_FALSE(io.units.is_open(kUnit));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+  EXPECT_GT(io.units.open(kUnit, there, FileStatus::kNew), 0);
+  EXPECT_GT(io.units.open(kUnit, io.dir.path().string(), FileStatus::kUnknown), 0);
+  EXPECT_GT(io.units.open(0, there, FileStatus::kOld), 0);
+  EXPECT_GT(io.units.open(100, there, FileStatus::kOld), 0);
+  EXPECT_GT(io.units.open(Units::kConsoleIn, there, FileStatus::kOld), 0);
+  EXPECT_GT(io.units.open(Units::kConsoleOut, there, FileStatus::kUnknown), 0);
+
+  ASSERT_EQ(io.units.open(kUnit, io.dir.file("new.txt"), FileStatus::kNew), 0);
+  io.units.write(kUnit, "n");
+  io.units.close(kUnit);
+  EXPECT_EQ(io.dir.read("new.txt"), "n\n");
+
+  ASSERT_EQ(io.units.open(kUnit, io.dir.file("created.txt"), FileStatus::kUnknown), 0);
+  io.units.close(kUnit);
+  EXPECT_TRUE(std::filesystem::exists(io.dir.file("created.txt")));
+
+  // An existing file is written from its start and ends after the last record.
+  ASSERT_EQ(io.units.open(kUnit, there, FileStatus::kUnknown), 0);
+  io.units.write(kUnit, "new");
+  io.units.close(kUnit);
+  EXPECT_EQ(io.dir.read("there.txt"), "new\n");
+
+  // Opened but not written: left as it was.
+  ASSERT_EQ(io.units.open(kUnit, there, FileStatus::kUnknown), 0);
+  io.units.close(kUnit);
+  EXPECT_EQ(io.dir.read("there.txt"), "new\n");
+}
+
+TEST(Units, ScratchFilesHaveNoName) {
+  test::TestIo io;
+  ASSERT_EQ(io.units.open(30, "", FileStatus::kScratch), 0);
+  io.units.write(30, "kept");
+  io.units.rewind(30);
+  EXPECT_EQ(next(io, 4, 30), "kept");
+  io.units.close(30);
+  EXPECT_TRUE(std::filesystem::is_empty(io.dir.path()));
+}
+
+TEST(Units, AnUnopenedUnitWritesToItsFortFileFromTheFirstRecord) {
+  test::TestIo io;
+  io.units.close(17);  // never opened: nothing happens
+  EXPECT_FALSE(std::filesystem::exists(io.dir.file("fort.17")));
+  std::string rec;
+  EXPECT_GT(io.units.read(17, rec, 3), 0);
+  EXPECT_EQ(rec, "   ");
+  io.units.write_text(17, "  *** ERROR");
+  io.units.write_text(17, " IN X ***");
+  io.units.newline(17);
+  io.units.write(17, "detail");
+  // Visible in the file while the unit stays open.
+  EXPECT_EQ(io.file("fort.17"), "  *** ERROR IN X ***\ndetail\n");
+  EXPECT_TRUE(io.units.is_open(17));
+}
+
+TEST(Units, ReopeningAUnitClosesItsFileFirst) {
+  test::TestIo io;
+  ASSERT_EQ(io.units.open(kUnit, io.dir.file("first.txt"), FileStatus::kUnknown), 0);
+  io.units.write(kUnit, "1");
+  open_with(io, "x\n");
+  EXPECT_EQ(io.dir.read("first.txt"), "1\n");
+  EXPECT_EQ(next(io, 1), "x");
+}
+
+TEST(Units, ConsoleUnits) {
+  test::TestIo io("yes\r\n\n12345\nlast");
+  io.units.write_text(6, " File name :  ");
+  std::string rec;
+  EXPECT_EQ(io.units.read(5, rec, 5), 0);
+  EXPECT_EQ(rec, "yes  ");
+  EXPECT_EQ(io.units.read(0, rec, 2), 0);
+  EXPECT_EQ(rec, "  ");
+  EXPECT_EQ(io.units.read(5, rec, 3), 0);
+  EXPECT_EQ(rec, "123");
+  EXPECT_EQ(io.units.read_line(5, rec), 0);
+  EXPECT_EQ(rec, "last");
+  EXPECT_EQ(io.units.read(5, rec, 2), kEndOfFile);
+  EXPECT_EQ(rec, "  ");
+  io.units.write(6, "to six");
+  io.units.write(0, "to zero");
+  io.units.close(6);  // the console stays
+  io.units.write(6, "after close");
+  EXPECT_EQ(io.console(), " File name :  to six\nto zero\nafter close\n");
+  EXPECT_TRUE(std::filesystem::is_empty(io.dir.path()));
 }
 
 }  // namespace
