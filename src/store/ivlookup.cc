@@ -64,17 +64,21 @@ void IVORD(std::int32_t n, std::int32_t nneg, ConstIntSpan keys, IntSpan order) 
   }
 }
 
-std::int32_t IVKTH(ConstIntSpan keys, std::int32_t n, std::int32_t r) { return KeyPlaces(keys, n)(r); }
+std::int32_t IVKTH(ConstIntSpan keys, std::int32_t n, std::int32_t r) {
+  return KeyPlaces(keys, n)(r);
+}
 
 void IVTOCH(std::string& s, int length, ConstIntSpan v, int count) {
   s.assign(static_cast<std::size_t>(std::max(length, 0)), ' ');
-  const std::size_t m = std::min({s.size(), v.size(), static_cast<std::size_t>(std::max(count, 0))});
+  const std::size_t m =
+      std::min({s.size(), v.size(), static_cast<std::size_t>(std::max(count, 0))});
   for (std::size_t k = 0; k < m; ++k) s[k] = static_cast<char>(v[k] & 0xFF);
 }
 
 FirstPositions::FirstPositions(ConstIntSpan v) {
   index_.reserve(v.size());
-  for (std::size_t i = 0; i < v.size(); ++i) index_.emplace_back(v[i], static_cast<std::int32_t>(i + 1));
+  for (std::size_t i = 0; i < v.size(); ++i)
+    index_.emplace_back(v[i], static_cast<std::int32_t>(i + 1));
   std::sort(index_.begin(), index_.end());
   index_.erase(std::unique(index_.begin(), index_.end(),
                            [](const auto& a, const auto& b) { return a.first == b.first; }),

@@ -6,7 +6,8 @@ namespace velkan {
 WorkArray::WorkArray(std::int32_t nwiwa) {
   if (nwiwa <= 0) return;
   // calloc: large blocks come zero-filled from the system at no extra cost.
-  words_.reset(static_cast<std::int32_t*>(std::calloc(static_cast<std::size_t>(nwiwa), sizeof(std::int32_t))));
+  words_.reset(static_cast<std::int32_t*>(
+      std::calloc(static_cast<std::size_t>(nwiwa), sizeof(std::int32_t))));
   if (words_) nwiwa_ = nwiwa;
 }
 

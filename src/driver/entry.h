@@ -1,0 +1,14 @@
+// The program entry: sizes and allocates the work array from the command line,
+// runs the conversion driver and turns its result into the exit status.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+namespace velkan {
+
+// `size_arg` is the optional work-array size in millions of words.
+int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out);
+
+}  // namespace velkan

@@ -1,0 +1,13 @@
+// velkan [size-in-millions]: converts a FlexCom listing, answering on standard input.
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+#include "driver/entry.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  std::optional<std::string_view> size_arg;
+  if (argc > 1) size_arg = argv[1];
+  return velkan::velkan_main(size_arg, std::cin, std::cout);
+}

@@ -1,0 +1,20 @@
+// Runs the built program with an argument list and a file of answers, and
+// collects its console output and exit status.
+#pragma once
+
+#include <string>
+
+#include "support/testio.h"
+
+namespace velkan::test {
+
+struct ProgramRun {
+  int exit_status = -1;
+  std::string console;
+};
+
+// Runs velkan in `dir` with `args` (already quoted for the shell) and `answers`
+// on standard input.
+ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers);
+
+}  // namespace velkan::test

@@ -1,0 +1,80 @@
+// Number lookup: first positions, key order and its inverse, against the
+// pairwise definitions on random keys.
+#include "store/ivlookup.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace velkan {
+namespace {
+
+TEST(IvLookup, OrderOfSignedKeys) {
+  const std::vector<std::int32_t> keys = {5, -1, 2, -3};
+  std::vector<std::int32_t> order(4, 0);
+  IVORD(4, 2, keys, order);
+  EXPECT_EQ(order, (std::vector<std::int32_t>{3, 1, 2, 4}));
+  EXPECT_EQ(IVKTH(keys, 4, 4), 4);
+  EXPECT_EQ(IVKTH(keys, 4, 5), 0);
+  EXPECT_EQ(IVKTH(keys, 4, 1), 3);
+}
+
+TEST(IvLookup, ZeroAndEqualKeys) {
+  std::vector<std::int32_t> order = {-7, -7, -7};
+  IVORD(3, 0, std::vector<std::int32_t>{4, 0, 2}, order);
+  EXPECT_EQ(order, (std::vector<std::int32_t>{3, 1, -7}));  // the zero key's place keeps its value
+  EXPECT_EQ(IVKTH(std::vector<std::int32_t>{4, 0, 2}, 3, 1), 0);
+  EXPECT_EQ(IVKTH(std::vector<std::int32_t>{5, 5, 9}, 3, 1), 1);
+  EXPECT_EQ(IVKTH(std::vector<std::int32_t>{5, 5, 9}, 3, 2), 0);
+  EXPECT_EQ(IVKTH(std::vector<std::int32_t>{5, 5, 9}, 3, 3), 3);
+}
+
+TEST(IvLookup, FirstPositionCountAndText) {
+  const std::vector<std::int32_t> v = {4, 8, 4, -2};
+  EXPECT_EQ(IVFND(4, v), 1);
+  EXPECT_EQ(IVFND(3, v), 0);
+  EXPECT_EQ(IVCNT(4, v), 2);
+  const FirstPositions fp(v);
+  EXPECT_EQ(fp.find(4), 1);
+  EXPECT_EQ(fp.find(-2), 4);
+  EXPECT_EQ(fp.find(3), 0);
+  std::string s;
+  IVTOCH(s, 5, std::vector<std::int32_t>{'A' + 256, 'B', 'C'}, 2);
+  EXPECT_EQ(s, "AB   ");
+}
+
+// The defining pairwise forms, for comparison.
+std::int32_t kth_by_definition(const std::vector<std::int32_t>& k, std::int32_t r) {
+  const auto n = static_cast<std::int32_t>(k.size());
+  std::int32_t p = 0, q = 0;
+  for (auto x : k) (x > 0 ? p : x < 0 ? q : p) += x != 0;
+  if (n < r || p + q != n) return 0;
+  for (std::int32_t i = 0; i < n; ++i) {
+    std::int32_t below = 0;
+    if (r <= p && k[i] > 0) {
+      for (auto x : k) below += x > 0 && x < k[i];
+      if (below == r - 1) return i + 1;
+    }
+    if (r > p && k[i] < 0) {
+      for (auto x : k) below += x < 0 && x > k[i];
+      if (below == r - p - 1) return i + 1;
+    }
+  }
+  return 0;
+}
+
+TEST(IvLookup, FastFormsAgreeWithTheDefinitions) {
+  std::mt19937 rng(7);
+  for (int trial = 0; trial < 300; ++trial) {
+    const int n = 1 + static_cast<int>(rng() % 12);
+    std::vector<std::int32_t> keys(static_cast<std::size_t>(n));
+    for (auto& k : keys) k = static_cast<std::int32_t>(rng() % 11) - 4;
+    const KeyPlaces places(keys, n);
+    const FirstPositions first(keys);
+    for (std::int32_t r = 0; r <= n + 1; ++r) EXPECT_EQ(places(r), kth_by_definition(keys, r));
+    for (std::int32_t v = -5; v <= 7; ++v) EXPECT_EQ(first.find(v), IVFND(v, keys));
+  }
+}
+
+}  // namespace
+}  // namespace velkan
