@@ -1,0 +1,98 @@
+// The line fetch of the line reader, with its read-error and end-of-file messages.
+#include "lineinput/linefetch.h"
+
+#include <algorithm>
+
+#include "lineinput/wrap32.h"
+#include "platform/numfmt.h"
+#include "platform/stop.h"
+
+namespace velkan {
+namespace {
+
+bool is_blank_or_tab(char c) {
+  return c == ' ' || c == '\t';
+}
+
+void clear_work(LineReaderState& s) {
+  s.work.assign(static_cast<std::size_t>(s.NCHLIN), ' ');
+  s.pos = 1;
+  s.last = 0;
+}
+
+// Empty line, then " *** ERROR DURING READING OF LINE" with the line and the unit.
+void write_reading_error(Units& io, const LineReaderState& s) {
+  io.newline(s.LUNERR);
+  Line l;
+  l.a(" *** ERROR DURING READING OF LINE").i(s.NLINE, 6).a("  ON UNIT").i(s.LUNRD, 4);
+  io.write(s.LUNERR, l);
+}
+
+void read_failed(Units& io, LineReaderState& s, int status) {
+  s.IERRFL = wrap_neg(status);
+  clear_work(s);
+  if (s.LUNERR < 0) return;
+  write_reading_error(io, s);
+  io.write(s.LUNERR, Line().a("     IOSTAT =").i(status, 4));
+}
+
+void end_of_file(Units& io, LineReaderState& s) {
+  s.NEOF = wrap_add(s.NEOF, 1);
+  clear_work(s);
+  if (s.MXEOF > 0 && s.NEOF <= s.MXEOF) return;
+  s.IERRFL = -999;
+  if (s.LUNERR >= 0) {
+    write_reading_error(io, s);
+    io.write(s.LUNERR, "     ATTEMPT TO READ THROUGH AN END OF FILE");
+  }
+  if (s.MXEOF > 0) {
+    io.write(Units::kConsoleOut, Line().a("     (").i(s.MXEOF, 5).a(" TIMES )"));
+  }
+  // The conversion did not complete: the stop carries a failure status.
+  if (s.MXEOF != 0) throw ProgramStop{1};
+}
+
+}  // namespace
+
+bool take_in_line(LineReaderState& s) {
+  const std::string& raw = s.line;
+  const std::size_t n = std::min(raw.size(), static_cast<std::size_t>(s.NCHLIN));
+  if (n > 0 && raw[0] == s.comment_mark) return false;
+  std::size_t first = 0;
+  while (first < n && is_blank_or_tab(raw[first])) ++first;
+  if (first == n || raw[first] == s.trail_mark) return false;
+
+  s.work.assign(static_cast<std::size_t>(s.NCHLIN), ' ');
+  s.last = 0;
+  for (std::size_t i = first; i < n; ++i) {
+    char c = raw[i];
+    if (c >= 'a' && c <= 'z') {
+      if (s.IUPCAS == 1) c = static_cast<char>(c - 32);
+    } else if (is_blank_or_tab(c)) {
+      continue;  // the work line is blank there already
+    } else if (c == s.trail_mark) {
+      break;
+    }
+    s.work[i] = c;
+    s.last = static_cast<std::int32_t>(i) + 1;
+  }
+  s.pos = static_cast<std::int32_t>(first) + 1;
+  return true;
+}
+
+void FIILIN(Units& io, LineReaderState& s) {
+  for (;;) {
+    s.IERRFL = 0;
+    s.NLINE = wrap_add(s.NLINE, 1);
+    const int rc = io.read(s.LUNRD, s.line, static_cast<std::size_t>(s.NCHLIN));
+    if (rc == kEndOfFile) return end_of_file(io, s);
+    if (rc != 0) return read_failed(io, s, rc);
+    if (s.LUNECH >= 0) {
+      io.write_text(s.LUNECH, " ");
+      io.write(s.LUNECH, s.line);
+    }
+    if (take_in_line(s)) return;
+  }
+}
+
+}  // namespace velkan

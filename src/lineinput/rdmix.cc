@@ -1,0 +1,81 @@
+// The mixed-item line reader: fetch, then name, integer, real and text items in
+// that order of trial until the line ends or an item is not recognised.
+#include "lineinput/rdmix.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "lineinput/expression.h"
+#include "lineinput/itemscan.h"
+#include "lineinput/linefetch.h"
+#include "lineinput/linereader.h"
+#include "lineinput/recognise.h"
+#include "lineinput/wrap32.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::size_t kItemText = 8;
+
+struct Item {
+  std::int32_t type = 0;
+  double value = 0.0;
+  std::string_view text;  // columns of the work line or the name buffer
+};
+
+// Tries the recognisers in order; false when none takes the next item.
+bool next_item(LineReaderState& s, Item& item) {
+  if (FIINAM(s)) {
+    item = {3, 0.0, std::string_view(s.name).substr(0, static_cast<std::size_t>(s.name_len))};
+  } else if (FIIINT(s)) {
+    item = {1, static_cast<double>(s.last_int), {}};
+  } else if (FIIREA(s)) {
+    item = {2, s.last_real, {}};
+  } else if (FIITXT(s)) {
+    const auto from = static_cast<std::size_t>(s.text_start - 1);
+    const auto len = static_cast<std::size_t>(s.text_end - s.text_start + 1);
+    item = {3, 0.0, std::string_view(s.work).substr(from, len)};
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void store_text(std::string& out, std::string_view text) {
+  out.assign(text.substr(0, kItemText));
+  out.resize(kItemText, ' ');
+}
+
+}  // namespace
+
+void RDMIX(Units& io, std::int32_t& NPAR, std::span<std::int32_t> ITYPE, std::span<double> RVAL,
+           std::span<std::string> CVAL, int LUNIN, int LPU, std::int32_t& IERR) {
+  if (LUNIN <= 0) return;
+  LineReaderState& s = line_reader();
+  FIILIN(io, s);
+  if (s.IERRFL != 0) {
+    io.newline(LPU);
+    io.write(LPU, "  *** ERROR IN RDMIX");
+    io.newline(LPU);
+    IERR = wrap_add(IERR, -1);
+    return;
+  }
+  if (s.NEOF > 0) {
+    NPAR = -1;
+    return;
+  }
+  const std::size_t capacity = std::min({ITYPE.size(), RVAL.size(), CVAL.size()});
+  std::size_t k = 0;
+  Item item;
+  skip_blanks(s);
+  while (!past_last(s) && k < capacity && next_item(s, item)) {
+    ITYPE[k] = item.type;
+    RVAL[k] = item.value;
+    store_text(CVAL[k], item.text);
+    ++k;
+    skip_blanks(s);
+  }
+  NPAR = static_cast<std::int32_t>(k);
+}
+
+}  // namespace velkan
