@@ -1,8 +1,21 @@
-// The conversion driver. For now it shows the banner only; reading the listing
-// and the conversions follow.
+// The conversion driver: banner, listing, store, the four reading passes, the
+// operation menus, one conversion sequence, and the verdict.
 #include "driver/velkan.h"
 
 #include <string>
+
+#include "driver/conversion.h"
+#include "driver/prompts.h"
+#include "driver/sequences.h"
+#include "lineinput/charutil.h"
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "platform/numfmt.h"
+#include "store/arrays.h"
+#include "store/arrayviews.h"
+#include "store/dms.h"
+#include "store/fileopen.h"
+#include "store/stru.h"
 
 namespace velkan {
 namespace {
@@ -15,22 +28,143 @@ constexpr const char* kBanner[] = {
     "-------  Version 1.3 / 27.Nov 2006   --------",
     "-------       Supported By           --------",
     "-------                              --------",
-    "-------   Riser Model Conversion      --------",
+    "-------    Riser Engineering Tools   --------",
     "---------------------------------------------",
     "---------------------------------------------",
     "---------------------------------------------",
 };
 
+constexpr std::string_view kOperations[] = {"Convert Model      /def/      ",
+                                            "Extract Results               "};
+constexpr std::string_view kSubOperations[] = {"Export to Shear7              ",
+                                               "Export to Vomar    /def/      "};
+constexpr std::string_view kFrame = "  ======  F L E X C O M   C O N V E R T I O N ";
+
+void write_banner(Units& io) {
+  io.newline(LTO);
+  io.newline(LTO);
+  for (const char* line : kBanner) io.write(LTO, line);
+}
+
+std::string open_listing(Units& io, Dialogue& ask) {
+  for (;;) {
+    const std::string name = ask.file_name("Give FlexCom File Name (complete)   :  ");
+    std::int32_t status = 0;
+    OPNTXT(io, name, LRUSTD, 1, status);
+    if (status == 0) return name;
+    io.write(LTO, "*** ERROR Opening File:" + name);
+    io.write(LTO, "      Try once more !");
+  }
+}
+
+// DMS, array register and the structure-parameter record.
+bool open_store(Units& io, WorkArray& wa, std::int32_t nwiwa) {
+  std::int32_t status = 0;
+  DMSOPN(io, wa, nwiwa, -203, 0, LPU, status);
+  if (status != 0) return false;
+  ARINIT(io, wa, {}, 8, 8, 200, 1, LPU, status);
+  if (status != 0) return false;
+  const IntSpan mstru = book_ints(io, wa, "MSTRU", 610, "STRU", LPU, status);
+  if (status != 0) return false;
+  ARZERO(io, wa, "MSTRU", LPU, status);
+  STROPN(io, mstru, 610, 1, 1, LPU, status);
+  return status == 0;
+}
+
+bool read_model(Conversion& c) {
+  using Reader = void (*)(Units&, WorkArray&, int, int, int, std::int32_t&);
+  const Reader readers[] = {TRX_Size, TRX_Node, TRX_Elem, TRX_Prop};
+  for (const Reader reader : readers) {
+    std::int32_t status = 0;
+    TRX_OPEN(c.io, LRUSTD, LTO, status);
+    reader(c.io, c.wa, LRUSTD, LTO, LPU, status);
+    if (status != 0) return false;
+    if (reader == TRX_Size) {
+      const IntSpan mstru = find_ints(c.io, c.wa, "MSTRU", LPU, status);
+      c.nel = GTSTRU(c.io, mstru, "NEL", LPU, status);
+      c.nnp = GTSTRU(c.io, mstru, "NNP", LPU, status);
+      c.mxgepr = GTSTRU(c.io, mstru, "MXGEPR", LPU, status);
+      c.mxmapr = GTSTRU(c.io, mstru, "MXMAPR", LPU, status);
+    }
+  }
+  return true;
+}
+
+void write_menu(Units& io, const std::string_view (&entries)[2]) {
+  for (int i = 0; i < 2; ++i) io.write(LTO, Line().i(i + 1, 4).a(": ").a(entries[i]).str());
+  io.write(LTO, " ");
+}
+
+void not_implemented(Units& io, int blanks, std::string_view text) {
+  io.write(LTO, std::string(static_cast<std::size_t>(blanks), ' '));
+  io.write(LTO, text);
+  io.write(LTO, std::string(static_cast<std::size_t>(blanks), ' '));
+}
+
+// The operation menu and then the sub-operation menu; returns the sub-operation.
+std::int32_t choose_operation(Units& io, Dialogue& ask) {
+  for (;;) {
+    io.write(LTO, " Available Options:");
+    write_menu(io, kOperations);
+    if (ask.integer_or("Select Operation  / 1 /             :  ", 1) == 1) break;
+    not_implemented(io, 33, " *** Option not implemented ***. ");
+  }
+  for (;;) {
+    io.newline(LTO);
+    io.newline(LTO);
+    io.write(LTO, " Available Sub Options:");
+    write_menu(io, kSubOperations);
+    const std::int32_t sub = ask.integer_or("Select Sub Operation  / 2 /         :  ", 2);
+    if (sub == 1 || sub == 2) return sub;
+    not_implemented(io, 37, " *** Sub Option not implemented ***. ");
+  }
+}
+
+Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
+                const std::string& stamp) {
+  Conversion c{io, ask, wa, open_listing(io, ask), stamp};
+  if (!open_store(io, wa, nwiwa) || !read_model(c)) return Outcome::kFailed;
+  std::int32_t status = 0;
+  find_reals(io, wa, "ELPROP", LPU, status);
+  if (status != 0) return Outcome::kFailed;
+  return choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
+}
+
+void write_frame(Units& io, int unit, std::string_view verdict) {
+  io.newline(unit);
+  io.newline(unit);
+  io.newline(unit);
+  io.write(unit, std::string(kFrame) + std::string(verdict));
+}
+
 }  // namespace
 
 std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode) {
-  (void)wa;
-  (void)nwiwa;
-  (void)mode;
-  io.newline(Units::kConsoleOut);
-  io.newline(Units::kConsoleOut);
-  for (const char* line : kBanner) io.write(Units::kConsoleOut, line);
-  return 0;
+  (void)mode;  // always an interactive run
+  const std::string stamp = padded(RUNSTP(80, 6), 256);
+  write_banner(io);
+  Dialogue ask(io);
+  Outcome outcome = Outcome::kFailed;
+  try {
+    outcome = convert(io, ask, wa, nwiwa, stamp);
+  } catch (const EndOfInput&) {
+    io.newline(LTO);
+    io.write(LTO, " *** End of the console input: no answer to the last question.");
+    outcome = Outcome::kFailed;
+  }
+  std::int32_t status = 0;
+  if (outcome == Outcome::kCompleted) {
+    write_frame(io, LTO, "    C O M P L E T E D    ======");
+  } else {
+    if (outcome == Outcome::kFailed) write_frame(io, LPU, "    F A I L E D    ======");
+    write_frame(io, LTO, "    F A I L E D    ======");
+    status = -1;
+  }
+  io.close(LPUS7);
+  io.close(LPUUFO);
+  io.close(LPU);
+  io.write(LTO, Line().a("     Max used space: ").i(DMSGET(wa, kColStart, 3), 10).str());
+  return status;
 }
 
 }  // namespace velkan

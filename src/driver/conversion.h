@@ -1,0 +1,41 @@
+// What the driver hands to a conversion sequence: the units, the dialogue, the
+// store and the run's names and counts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "driver/dialogue.h"
+#include "platform/units.h"
+#include "store/workarray.h"
+
+namespace velkan {
+
+// Unit numbers of a run.
+inline constexpr int LTI = 5;
+inline constexpr int LTO = 6;
+inline constexpr int LRUSTD = 16;
+inline constexpr int LPU = 17;
+inline constexpr int LPUUFO = 23;
+inline constexpr int LPUS7 = 24;
+
+struct Conversion {
+  Units& io;
+  Dialogue& ask;
+  WorkArray& wa;
+  std::string listing_name;  // as typed, up to its last non-blank
+  std::string stamp;         // the run stamp
+  std::int32_t nel = 0;
+  std::int32_t nnp = 0;
+  std::int32_t mxgepr = 0;
+  std::int32_t mxmapr = 0;
+};
+
+// How a sequence ended: completed, failed (the driver's failed verdict), or
+// failed after the file was finished (the failed frame on the console only).
+enum class Outcome { kCompleted, kFailed, kFailedAfterTrailer };
+
+// The output-file prompt loop: asks until the file opens on `unit`.
+void open_output_file(Conversion& c, int unit, std::string_view prompt);
+
+}  // namespace velkan

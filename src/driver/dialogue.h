@@ -1,0 +1,46 @@
+// The console dialogue: prompts written on the console and answers read from
+// it. A blank answer takes the prompt's default; numbers are read in free
+// format; an answer that is not the number expected is asked for again; the
+// end of the console input ends the conversion (EndOfInput).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/units.h"
+
+namespace velkan {
+
+struct EndOfInput {};
+
+class Dialogue {
+ public:
+  explicit Dialogue(Units& io) : io_(io) {}
+
+  // The answer line, cut to 80 characters.
+  std::string answer(std::string_view prompt);
+  // A file name: the answer up to its last non-blank character.
+  std::string file_name(std::string_view prompt);
+  // A whole number; a blank answer gives `fallback`.
+  std::int32_t integer_or(std::string_view prompt, std::int32_t fallback);
+  // A real number; a blank answer gives `fallback`.
+  double real_or(std::string_view prompt, double fallback);
+  // Two real numbers; a blank answer gives the two fallbacks.
+  std::vector<double> reals_or(std::string_view prompt, const std::vector<double>& fallbacks);
+  // Yes unless the answer is blank or starts with a lower-case n.
+  bool yes(std::string_view prompt);
+  // `count` whole numbers in free format, read over as many lines as needed.
+  std::vector<std::int32_t> integers(std::string_view prompt, std::size_t count);
+  // One real number in free format; empty lines are skipped.
+  double real(std::string_view prompt);
+
+ private:
+  std::string read_line(std::size_t length);
+  void say_expected(std::string_view what);
+
+  Units& io_;
+};
+
+}  // namespace velkan

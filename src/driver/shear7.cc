@@ -1,0 +1,55 @@
+// Sub-operation 1: the Shear7 export.
+#include <algorithm>
+
+#include "driver/s7writ.h"
+#include "driver/sequences.h"
+#include "lineinput/charutil.h"
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "store/arrays.h"
+#include "store/arrayviews.h"
+
+namespace velkan {
+namespace {
+
+// The first of the result tables the reader knows; the only one exported.
+constexpr std::string_view kEffectiveTensions = "1)        Element Effective Tensions.   ";
+constexpr std::string_view kHeader = "#== FlexCom -> Shear7. Velkan/1.3. K.Tovrik 2006 ==";
+
+void write_trailer(Conversion& c) {
+  c.io.write(LPUS7, "# ");
+  c.io.write(LPUS7, "# ");
+  c.io.write(LPUS7, padded(kHeader, 72));
+  c.io.write(LPUS7, "# Input File: " + std::string(trimmed(c.listing_name)));
+  c.io.write(LPUS7, "# Converted " + std::string(trimmed(c.stamp)));
+  c.io.write(LPUS7, "# ");
+  c.io.write(LPUS7, "# -------------- E O F ------------");
+}
+
+}  // namespace
+
+Outcome shear7_export(Conversion& c) {
+  open_output_file(c, LPUS7, "Give File for Shear7 model          :  ");
+  const double scale = c.ask.real_or("Scaling factor for Tension /1.0/    :  ", 1.0);
+  c.io.write(LTO, " ... Reading Effective Tension       ");
+  std::int32_t status = 0;
+  const RealSpan elres =
+      book_reals(c.io, c.wa, "ELRES", 3 * static_cast<std::int64_t>(c.nel), "STRU", LPU, status);
+  // Room for the NEL+1 points also when a closed loop has fewer nodes than that.
+  const std::int64_t points = std::max<std::int64_t>(c.nnp, static_cast<std::int64_t>(c.nel) + 1);
+  const RealSpan s7data = book_reals(c.io, c.wa, "S7DATA", 3 * points, "STRU", LPU, status);
+  if (status != 0) return Outcome::kFailed;
+  // Elements without a result row read as zeros, never as leftover memory.
+  ARZERO(c.io, c.wa, "ELRES", LPU, status);
+  TRX_OPEN(c.io, LRUSTD, LTO, status);
+  TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
+  if (status != 0) return Outcome::kFailed;
+  c.io.write(LTO, " ... Reading Effective Tension done  ");
+  const RealSpan elprop = find_reals(c.io, c.wa, "ELPROP", LPU, status);
+  S7WRIT(c.io, c.nel, c.nnp, elres, elprop, c.mxgepr, scale, s7data, LPUS7, LPU, status);
+  if (status != 0) return Outcome::kFailed;
+  write_trailer(c);
+  return Outcome::kCompleted;
+}
+
+}  // namespace velkan

@@ -1,0 +1,63 @@
+// Listing access shared by the readers.
+#include "listing/listing.h"
+
+#include "lineinput/charutil.h"
+#include "lineinput/linereader.h"
+#include "lineinput/rdmix.h"
+#include "store/arrays.h"
+#include "store/status.h"
+
+namespace velkan {
+
+void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr) {
+  if (lunin <= 0) return;
+  io.rewind(lunin);
+  const int echo = lunout > 0 ? -lunout : -1;
+  std::int32_t status = 0;
+  FIIOPN(io, static_cast<std::int32_t>(kRecordLength), 8, lunin, lunout, echo, status);
+  if (status != 0) {
+    io.newline(lunout);
+    io.write(lunout, "  *** ERROR IN TRX_OPEN ***");
+    decrement(ierr);
+    return;
+  }
+  FIISET(1, 12);   // the first end of file ends a pass quietly
+  FIICHR('*', 1);  // comment mark
+  FIICHR(' ', 3);  // no separator besides blanks: a comma is an ordinary character
+  FIISET(lunin, 1);
+  io.rewind(lunin);
+}
+
+std::string_view left_justified(std::string_view record) {
+  const int first = FRSTNB(record);
+  if (first == 0) return {};
+  return record.substr(static_cast<std::size_t>(first - 1),
+                       static_cast<std::size_t>(LASTNB(record) - first + 1));
+}
+
+bool title_matches(std::string_view record, std::string_view title, std::size_t n) {
+  const std::string_view text = left_justified(record);
+  for (std::size_t i = 0; i < n; ++i) {
+    const char r = i < text.size() ? text[i] : ' ';
+    const char t = i < title.size() ? title[i] : ' ';
+    if (r != t) return false;
+  }
+  return true;
+}
+
+bool RowItems::read(Units& io, int lunin, int lpu, std::int32_t& lerr) {
+  const std::int32_t before = lerr;
+  RDMIX(io, npar_, type_, rval_, cval_, lunin, lpu, lerr);
+  return lerr == before;
+}
+
+void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error_line,
+                   std::int32_t& ierr, std::string_view detail) {
+  ierr = -1;
+  if (lerr >= 0 && detail.empty()) return;
+  std::string text(error_line);
+  if (!detail.empty()) text += "\n" + std::string(detail);
+  ARMSGO(io, lpu, -1, text, "Store");
+}
+
+}  // namespace velkan

@@ -1,0 +1,53 @@
+// Access to the FlexCom listing shared by the readers: preparing a pass,
+// finding a section title, reading rows as typed items, reporting failure.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/units.h"
+
+namespace velkan {
+
+inline constexpr std::size_t kRecordLength = 132;
+
+// Rewinds the listing and prepares the line reader for one pass over it.
+void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr);
+
+// True when the record, left-justified, begins with the first n characters of
+// `title` (blank-padded as the record would be).
+bool title_matches(std::string_view record, std::string_view title, std::size_t n);
+// The record from its first to its last non-blank character ("" when blank).
+std::string_view left_justified(std::string_view record);
+
+// The items of one row as the line reader returns them, numbered from 1.
+class RowItems {
+ public:
+  static constexpr std::size_t kCapacity = 100;
+
+  // Reads the next significant line; false when the reader reported an error
+  // (`lerr` went down). `count()` is then the item count, or -1 at the end of file.
+  bool read(Units& io, int lunin, int lpu, std::int32_t& lerr);
+  // Sets every item value to 0.0, so items missing from a short row read as 0.0.
+  void clear_values() { rval_.fill(0.0); }
+
+  std::int32_t count() const { return npar_; }
+  bool is_text(int k) const { return type_[static_cast<std::size_t>(k - 1)] == 3; }
+  double value(int k) const { return rval_[static_cast<std::size_t>(k - 1)]; }
+
+ private:
+  std::int32_t npar_ = 0;
+  std::array<std::int32_t, kCapacity> type_{};
+  std::array<double, kCapacity> rval_{};
+  std::array<std::string, kCapacity> cval_;
+};
+
+// The failure report of a reader: `ierr` = -1; the error text goes to the
+// message unit only when a store or line-reader call failed (`lerr` < 0) or a
+// detail is given.
+void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error_line,
+                   std::int32_t& ierr, std::string_view detail = {});
+
+}  // namespace velkan

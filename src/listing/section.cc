@@ -1,0 +1,30 @@
+// Title search and row reading.
+#include "listing/section.h"
+
+#include "lineinput/linereader.h"
+
+namespace velkan {
+
+bool Section::find(std::string_view title, std::size_t n) {
+  while (io_.read(lunin_, record_, kRecordLength) == 0) {
+    ++records_before_rows_;
+    if (title_matches(record_, title, n)) return true;
+  }
+  return false;
+}
+
+bool Section::next_row(RowItems& row, std::int32_t& lerr, bool started) {
+  for (;;) {
+    if (!row.read(io_, lunin_, lpu_, lerr)) return false;
+    if (row.count() < 0) return false;
+    if (row.count() == 0) continue;
+    if (!row.is_text(1)) return true;
+    if (started) return false;
+  }
+}
+
+std::int64_t Section::line_number() const {
+  return records_before_rows_ + FIIQRY(9);
+}
+
+}  // namespace velkan

@@ -1,0 +1,81 @@
+// The element reader: element numbers and end nodes as internal node numbers.
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "listing/section.h"
+#include "platform/nint.h"
+#include "platform/numfmt.h"
+#include "store/arrays.h"
+#include "store/arrayviews.h"
+#include "store/ivlookup.h"
+#include "store/stru.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::string_view kError = "*** ERROR IN TRX_Elem ***";
+constexpr std::string_view kTitle = "*** ELEMENT DATA ***";
+constexpr std::int32_t kRowWidth = 9;
+
+struct ElementArrays {
+  IntSpan melex;
+  IntSpan mnpc;
+  IntSpan mpmnpc;
+};
+
+ElementArrays book_elements(Units& io, WorkArray& wa, std::int32_t nel, int lpu,
+                            std::int32_t& lerr) {
+  ElementArrays a;
+  a.melex = book_ints(io, wa, "MELEX", nel, "STRU", lpu, lerr);
+  a.mnpc = book_ints(io, wa, "MNPC", 2 * static_cast<std::int64_t>(nel), "STRU", lpu, lerr);
+  a.mpmnpc = book_ints(io, wa, "MPMNPC", static_cast<std::int64_t>(nel) + 1, "STRU", lpu, lerr);
+  for (const char* name : {"MELEX", "MNPC", "MPMNPC"}) ARZERO(io, wa, name, lpu, lerr);
+  if (!a.mpmnpc.empty()) a.mpmnpc[0] = 1;
+  return a;
+}
+
+void count_lines(Units& io, int lunout, std::int32_t nel) {
+  if (lunout <= 0) return;
+  io.newline(lunout);
+  io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT DATA     * lines read.").str());
+  io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Elems Generated.").str());
+  io.newline(lunout);
+}
+
+}  // namespace
+
+void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
+  std::int32_t lerr = 0;
+  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan mnpex = find_ints(io, wa, "MNPEX", lpu, lerr);
+  const std::int32_t nnp = GTSTRU(io, mstru, "NNP", lpu, lerr);
+  const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  const ElementArrays a = book_elements(io, wa, nel, lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+
+  const FirstPositions nodes(mnpex.first(std::min<std::size_t>(mnpex.size(), std::max(nnp, 0))));
+  Section section(io, lunin, lpu);
+  std::int32_t count = 0;
+  if (section.find(kTitle, 18)) {
+    RowItems row;
+    while (section.next_row(row, lerr, count > 0)) {
+      if (row.count() != kRowWidth) continue;
+      const std::int32_t k = nint(row.value(1));
+      const std::int32_t ip = nodes.find(nint(row.value(2)));
+      const std::int32_t iq = nodes.find(nint(row.value(3)));
+      if ((ip == 0 || iq == 0) && lunout > 0) {
+        io.write(lunout, Line().a("Illegal nodes for elem:").i(k, 6).str());
+      }
+      if (++count > nel) return reader_failed(io, lpu, lerr, kError, ierr);
+      const auto c = static_cast<std::size_t>(count - 1);
+      a.melex[c] = k;
+      a.mpmnpc[c + 1] = a.mpmnpc[c] + 2;
+      a.mnpc[2 * c] = ip;
+      a.mnpc[2 * c + 1] = iq;
+    }
+  }
+  if (lerr != 0 || count != nel) return reader_failed(io, lpu, lerr, kError, ierr);
+  count_lines(io, lunout, nel);
+}
+
+}  // namespace velkan

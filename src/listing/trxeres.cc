@@ -1,0 +1,66 @@
+// The element result reader: three values of every element's row of one
+// result table (found by its title) into ELRES.
+#include "lineinput/charutil.h"
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "listing/section.h"
+#include "platform/nint.h"
+#include "platform/numfmt.h"
+#include "store/arrayviews.h"
+#include "store/ivlookup.h"
+#include "store/stru.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::string_view kError = "*** ERROR IN TRX_GtERes  ***";
+constexpr std::int32_t kRowWidth = 6;
+
+void count_lines(Units& io, int lunout, std::int32_t nel) {
+  if (lunout <= 0) return;
+  io.newline(lunout);
+  io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT RESULT   * lines read.").str());
+  io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Result lines Stored.").str());
+  io.newline(lunout);
+}
+
+}  // namespace
+
+void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres, int lunin,
+                int lunout, int lpu, std::int32_t& ierr) {
+  std::int32_t lerr = 0;
+  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan melex = find_ints(io, wa, "MELEX", lpu, lerr);
+  const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+
+  const ConstIntSpan elements = melex.first(std::min<std::size_t>(melex.size(), std::max(nel, 0)));
+  const FirstPositions find_element(elements);
+  // The internal number of the element of the last row read (0: not found).
+  std::int32_t last_element = 0;
+  Section section(io, lunin, lpu);
+  std::int32_t stored = 0;
+  if (section.find(title, static_cast<std::size_t>(LASTNB(title)))) {
+    RowItems row;
+    while (section.next_row(row, lerr, stored > 0)) {
+      if (row.count() != kRowWidth) continue;
+      const std::int32_t number = nint(row.value(1));
+      const std::int32_t e = find_element.find(number);
+      last_element = e;
+      if (e == 0) {
+        if (lunout > 0) io.write(lunout, Line().a("Illegal Element     :").i(number, 6).str());
+        continue;
+      }
+      const auto i = 3 * static_cast<std::size_t>(e - 1);
+      if (i + 2 >= elres.size()) continue;
+      elres[i] = row.value(3);
+      elres[i + 1] = row.value(4);
+      elres[i + 2] = row.value(6);
+      ++stored;
+    }
+  }
+  if (lerr != 0 || last_element != nel) return reader_failed(io, lpu, lerr, kError, ierr);
+  count_lines(io, lunout, nel);
+}
+
+}  // namespace velkan

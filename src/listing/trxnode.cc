@@ -1,0 +1,74 @@
+// The node reader: node numbers and coordinates, in listing order.
+#include <string>
+
+#include "lineinput/linereader.h"
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "listing/section.h"
+#include "platform/nint.h"
+#include "platform/numfmt.h"
+#include "store/arrays.h"
+#include "store/arrayviews.h"
+#include "store/stru.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::string_view kError = "*** ERROR IN TRX_Node ***";
+constexpr std::string_view kTitle = "*** KINEMATIC VARIABLES ***";
+
+struct NodeArrays {
+  IntSpan mnpex;
+  RealSpan tcoord;
+};
+
+NodeArrays book_nodes(Units& io, WorkArray& wa, std::int32_t nnp, int lpu, std::int32_t& lerr) {
+  NodeArrays a;
+  a.mnpex = book_ints(io, wa, "MNPEX", nnp, "STRU", lpu, lerr);
+  book_ints(io, wa, "NBOUN", 6 * static_cast<std::int64_t>(nnp), "STRU", lpu, lerr);
+  a.tcoord = book_reals(io, wa, "TCOORD", 3 * static_cast<std::int64_t>(nnp), "STRU", lpu, lerr);
+  for (const char* name : {"MNPEX", "NBOUN", "TCOORD"}) ARZERO(io, wa, name, lpu, lerr);
+  return a;
+}
+
+void count_lines(Units& io, int lunout, std::int32_t nnp) {
+  if (lunout <= 0) return;
+  io.newline(lunout);
+  io.write(lunout, Line().x(3).i(nnp, 5).a(" *JOINT COORDINATES* lines read.").str());
+  io.write(lunout, Line().x(8).a(" Totally").i(nnp, 5).a(" Nodes Generated.").str());
+  io.newline(lunout);
+}
+
+}  // namespace
+
+void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
+  std::int32_t lerr = 0;
+  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const std::int32_t nnp = GTSTRU(io, mstru, "NNP", lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  const NodeArrays a = book_nodes(io, wa, nnp, lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+
+  Section section(io, lunin, lpu);
+  std::int32_t count = 0;
+  if (section.find(kTitle, 27)) {
+    RowItems row;
+    while (section.next_row(row, lerr, count > 0)) {
+      if (++count > nnp) return reader_failed(io, lpu, lerr, kError, ierr);
+      if (row.count() < 8) {
+        return reader_failed(io, lpu, lerr, kError, ierr,
+                             "Node row with fewer than 8 items in line " +
+                                 std::to_string(section.line_number()) + " of the listing");
+      }
+      const auto i = static_cast<std::size_t>(count - 1);
+      a.mnpex[i] = nint(row.value(1));
+      a.tcoord[3 * i] = row.value(5);
+      a.tcoord[3 * i + 1] = row.value(8);
+      a.tcoord[3 * i + 2] = row.value(2);
+    }
+  }
+  if (lerr != 0 || count != nnp) return reader_failed(io, lpu, lerr, kError, ierr);
+  count_lines(io, lunout, nnp);
+}
+
+}  // namespace velkan

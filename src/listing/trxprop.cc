@@ -1,0 +1,204 @@
+// The element property reader: the five property tables, in any order, into
+// one row of ELPROP per element; hinge elements marked in MHINGE.
+#include <array>
+#include <string>
+
+#include "lineinput/charutil.h"
+#include "listing/listing.h"
+#include "listing/propsections.h"
+#include "listing/readers.h"
+#include "platform/nint.h"
+#include "platform/numfmt.h"
+#include "store/arrays.h"
+#include "store/arrayviews.h"
+#include "store/ivlookup.h"
+#include "store/stru.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::string_view kError = "*** ERROR IN TRX_Prop ***";
+constexpr std::size_t kWholeRecord = 1024;
+constexpr int kFluidSets = 100;
+
+struct PropReader {
+  Units& io;
+  int lunin, lunout, lpu;
+  std::int32_t nel, mxgepr;
+  ConstIntSpan melex;
+  IntSpan mhinge;
+  RealSpan elprop;
+  FirstPositions elements;
+  std::array<double, kFluidSets> fluid{};
+  std::string record;
+
+  bool silent() const { return lunout <= 0; }
+  // Number (1..5) of the property table whose title the record carries, 0 for none.
+  int next_section();
+  enum class Next { kTitleSearch, kEndOfFile, kFailed };
+  // Reads one section's rows and says how the reading goes on.
+  Next read_rows(int t, std::int32_t& lerr);
+  bool is_hinge_row(const RowItems& row, int t);
+  bool is_title_line();
+  void store_element_row(const RowItems& row, int t, bool hinge_row);
+  bool store_fluid_row(const RowItems& row);
+  void set_word(std::int32_t e, int word, double v) {
+    elprop[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(mxgepr) +
+           static_cast<std::size_t>(word - 1)] = v;
+  }
+  double word(std::int32_t e, int w) const {
+    return elprop.get(static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(mxgepr) +
+                      static_cast<std::size_t>(w - 1));
+  }
+};
+
+int PropReader::next_section() {
+  while (io.read(lunin, record, kRecordLength) == 0) {
+    for (std::size_t t = 0; t < kPropSections.size(); ++t) {
+      if (!title_matches(record, kPropSections[t].title, 25)) continue;
+      io.newline(lunout);
+      io.write(lunout, "Processing : " + std::string(left_justified(record)));
+      io.write(lunout, Line().a("Item number: ").i(static_cast<std::int64_t>(t) + 1, 2).str());
+      io.newline(lunout);
+      return static_cast<int>(t) + 1;
+    }
+  }
+  return 0;
+}
+
+// A line without items (an indented line starting with "*") may be the title
+// of the next table, met before any text row ended this one: it ends the table
+// and goes back to the title search, instead of being passed over and its
+// table lost or read into this one.
+bool PropReader::is_title_line() {
+  io.backspace(lunin);
+  io.read(lunin, record, kRecordLength);
+  for (const PropSection& s : kPropSections) {
+    if (title_matches(record, s.title, 25)) {
+      io.backspace(lunin);
+      return true;
+    }
+  }
+  return false;
+}
+
+// A row shorter than expected is a hinge row when its record carries
+// "Hinge Element" in columns 15..27; otherwise it is reported and used as it is.
+bool PropReader::is_hinge_row(const RowItems& row, int t) {
+  if (row.count() >= kPropSections[static_cast<std::size_t>(t - 1)].width) return false;
+  io.backspace(lunin);
+  std::string whole;
+  io.read(lunin, whole, kWholeRecord);
+  if (whole.compare(14, 13, "Hinge Element") == 0) return true;
+  if (!silent()) {
+    io.write(lunout, Line().a("Illegal no of Parameters").i(row.count(), 6).str());
+    if (LASTNB(whole) > 0) io.write(lunout, "Line:" + std::string(trimmed(whole)));
+  }
+  return false;
+}
+
+void PropReader::store_element_row(const RowItems& row, int t, bool hinge_row) {
+  const std::int32_t number = nint(row.value(1));
+  const std::int32_t e = elements.find(number);
+  if (e == 0) {
+    if (!silent()) io.write(lunout, Line().a("Illegal Element     :").i(number, 6).str());
+    return;
+  }
+  std::int32_t& mark = mhinge[static_cast<std::size_t>(e - 1)];
+  if (t == 1) {
+    mark = hinge_row ? 1 : 0;
+    if (hinge_row && !silent())
+      io.write(lunout, Line().a("Hinge Element detected:").i(number, 8).str());
+  }
+  const PropSection& s = kPropSections[static_cast<std::size_t>(t - 1)];
+  for (int i = 0; i < s.words; ++i) {
+    const int w = s.first_word + i;
+    set_word(e, w, mark == 1 ? kHingeWords[static_cast<std::size_t>(w - 1)] : row.value(i + 2));
+  }
+  if (t == kStressSection && row.count() == 7) set_word(e, 26, row.value(7));
+}
+
+bool PropReader::store_fluid_row(const RowItems& row) {
+  const std::int32_t k = nint(row.value(1));
+  if (k < 1 || k > kFluidSets) return false;
+  fluid[static_cast<std::size_t>(k - 1)] = row.value(3);
+  io.write(Units::kConsoleOut,
+           Line().a(" Internal Fluid Data:").i(k, 3).f(row.value(3), 12, 3).str());
+  return true;
+}
+
+PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
+  RowItems row;
+  bool taken = false;
+  for (;;) {
+    row.clear_values();
+    if (!row.read(io, lunin, lpu, lerr)) return Next::kFailed;
+    if (row.count() < 0) return Next::kEndOfFile;
+    if (row.count() == 0) {
+      if (is_title_line()) return Next::kTitleSearch;
+      continue;
+    }
+    if (row.is_text(1)) {
+      if (!taken) continue;
+      // The section ends here. The record before this text row (a title written
+      // from column 1, which the line reader passes over as a comment) and the
+      // text row itself go back to the title search.
+      io.backspace(lunin);
+      io.backspace(lunin);
+      return Next::kTitleSearch;
+    }
+    taken = true;
+    const bool hinge_row = is_hinge_row(row, t);
+    if (t == kFluidSection) {
+      if (!store_fluid_row(row)) return Next::kFailed;
+    } else {
+      store_element_row(row, t, hinge_row);
+    }
+  }
+}
+
+}  // namespace
+
+void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
+  std::int32_t lerr = 0;
+  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan melex = find_ints(io, wa, "MELEX", lpu, lerr);
+  const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
+  const std::int32_t mxgepr = GTSTRU(io, mstru, "MXGEPR", lpu, lerr);
+  PTSTRU(io, mstru, "MXGEOS", nel, lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  if (mxgepr < 27)
+    return reader_failed(io, lpu, lerr, kError, ierr, "Property rows shorter than 27 words");
+  const std::int64_t rows = static_cast<std::int64_t>(nel) * mxgepr;
+  book_ints(io, wa, "MEXGEO", nel, "STRU", lpu, lerr);
+  book_ints(io, wa, "MGETYP", nel, "STRU", lpu, lerr);
+  const IntSpan mhinge = book_ints(io, wa, "MHINGE", nel, "STRU", lpu, lerr);
+  book_reals(io, wa, "TCRGEO", rows, "STRU", lpu, lerr);
+  const RealSpan elprop = book_reals(io, wa, "ELPROP", rows, "STRU", lpu, lerr);
+  for (const char* name : {"MEXGEO", "MGETYP", "MHINGE", "TCRGEO", "ELPROP"}) {
+    ARZERO(io, wa, name, lpu, lerr);
+  }
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+
+  const ConstIntSpan elements = melex.first(std::min<std::size_t>(melex.size(), std::max(nel, 0)));
+  PropReader r{io,     lunin,    lunout, lpu,    nel,
+               mxgepr, elements, mhinge, elprop, FirstPositions(elements),
+               {},     {}};
+  for (int t = r.next_section(); t != 0; t = r.next_section()) {
+    const PropReader::Next next = r.read_rows(t, lerr);
+    if (next == PropReader::Next::kFailed) return reader_failed(io, lpu, lerr, kError, ierr);
+    if (next == PropReader::Next::kEndOfFile) break;
+  }
+  if (lunout > 0) {
+    io.newline(lunout);
+    io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT PROPERTY * lines read.").str());
+    io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Props Generated.").str());
+    io.newline(lunout);
+  }
+  for (std::int32_t e = 1; e <= nel; ++e) {
+    const std::int32_t k = nint(r.word(e, 14));
+    if (k >= 1 && k <= kFluidSets) r.set_word(e, 27, r.fluid[static_cast<std::size_t>(k - 1)]);
+  }
+}
+
+}  // namespace velkan

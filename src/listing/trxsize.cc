@@ -1,0 +1,78 @@
+// The model size scan: the element and node counts from the listing's summary
+// block, with the fixed row lengths, stored as structure parameters.
+#include <array>
+#include <string>
+
+#include "lineinput/strsplit.h"
+#include "listing/listing.h"
+#include "listing/readers.h"
+#include "platform/nint.h"
+#include "platform/numfmt.h"
+#include "store/arrayviews.h"
+#include "store/stru.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::string_view kError = "*** ERROR IN TRX_Size ***";
+
+constexpr std::array<std::string_view, 14> kLabels = {
+    "Total No. of Structural Elements       :", "No. of Nodes                           :",
+    "No. of Support Nodes                   :", "No. of Integration Points per Element  :",
+    "Total No. of Auxiliary Elements        :", "No. of Auxiliary Nodes                 :",
+    "No. of Auxiliary Bodies                :", "No. of Added Mass Components           :",
+    "No. of Articulations                   :", "No. of Attached Vessel Nodes           :",
+    "No. of Spring Elements                 :", "No. of Node Springs                    :",
+    "No. of Drag Chains                     :", "--- User Defined ------",
+};
+
+// Number of the first label the record carries (1..14), 0 for none.
+int label_of(std::string_view record) {
+  for (std::size_t i = 0; i < kLabels.size(); ++i) {
+    if (title_matches(record, kLabels[i], 40)) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+// The number after the first ":" token that is followed by a number.
+bool value_after_colon(std::string_view record, std::int32_t& value) {
+  std::array<std::int32_t, 100> types{};
+  std::array<double, 100> reals{};
+  std::array<std::string, 100> texts;
+  const int n = STRSPL(record, types, reals, texts, 80);
+  for (int k = 0; k + 1 < n; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    if (types[i] == 3 && texts[i][0] == ':' && types[i + 1] != 3) {
+      value = nint(reals[i + 1]);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
+  std::int32_t lerr = 0;
+  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  std::int32_t nel = 0, nnp = 0;
+  std::string record;
+  while (io.read(lunin, record, kRecordLength) == 0) {
+    const int label = label_of(record);
+    if (label == 1) value_after_colon(record, nel);
+    if (label == 2) value_after_colon(record, nnp);
+  }
+  PTSTRU(io, mstru, "NEL", nel, lpu, lerr);
+  PTSTRU(io, mstru, "NNP", nnp, lpu, lerr);
+  PTSTRU(io, mstru, "MXGEPR", 30, lpu, lerr);
+  PTSTRU(io, mstru, "MXMAPR", 58, lpu, lerr);
+  PTSTRU(io, mstru, "IDPROG", 13, lpu, lerr);
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  if (lunout <= 0) return;
+  io.newline(lunout);
+  io.write(lunout, Line().x(10).a("Number of Nodes        :").i(nnp, 6).str());
+  io.write(lunout, Line().x(10).a("Number of Elements     :").i(nel, 6).str());
+}
+
+}  // namespace velkan

@@ -1,0 +1,56 @@
+// Named arrays as views.
+#include "store/arrayviews.h"
+
+#include "store/arrays.h"
+#include "store/dms.h"
+
+namespace velkan {
+namespace {
+
+// Position of a booking, or 0 when it failed.
+std::int32_t booked(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                    std::string_view type, std::string_view dtype, std::int32_t lpu,
+                    std::int32_t& status) {
+  const std::int32_t before = status;
+  std::int32_t pos = 0;
+  ARBOOK(io, wa, name, pos, count, type, dtype, lpu, status);
+  return status == before ? pos : 0;
+}
+
+std::int32_t found(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                   std::int32_t& status, std::int64_t& count) {
+  const std::int32_t before = status;
+  const std::int32_t pos = ARGTIP(io, wa, name, lpu, status);
+  count = DMSAIN(io, wa, name, 1);
+  return status == before && count >= 0 ? pos : 0;
+}
+
+}  // namespace
+
+IntSpan book_ints(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                  std::string_view type, std::int32_t lpu, std::int32_t& status) {
+  const std::int32_t pos = booked(io, wa, name, count, type, "IN", lpu, status);
+  return pos > 0 ? wa.ints(pos, count) : IntSpan{};
+}
+
+RealSpan book_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                    std::string_view type, std::int32_t lpu, std::int32_t& status) {
+  const std::int32_t pos = booked(io, wa, name, count, type, "RE", lpu, status);
+  return pos > 0 ? wa.reals(pos, count) : RealSpan{};
+}
+
+IntSpan find_ints(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                  std::int32_t& status) {
+  std::int64_t count = 0;
+  const std::int32_t pos = found(io, wa, name, lpu, status, count);
+  return pos > 0 ? wa.ints(pos, count) : IntSpan{};
+}
+
+RealSpan find_reals(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                    std::int32_t& status) {
+  std::int64_t count = 0;
+  const std::int32_t pos = found(io, wa, name, lpu, status, count);
+  return pos > 0 ? wa.reals(pos, count) : RealSpan{};
+}
+
+}  // namespace velkan

@@ -1,0 +1,27 @@
+// Named arrays as views: booking or finding an array by name and getting its
+// elements as a span in one step.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/units.h"
+#include "store/realspan.h"
+#include "store/workarray.h"
+
+namespace velkan {
+
+// Books (or finds again) an integer / 8-byte real array of `count` elements.
+// An empty span when the booking failed (the status says so).
+IntSpan book_ints(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                  std::string_view type, std::int32_t lpu, std::int32_t& status);
+RealSpan book_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                    std::string_view type, std::int32_t lpu, std::int32_t& status);
+
+// A booked array by name, with its booked length.
+IntSpan find_ints(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                  std::int32_t& status);
+RealSpan find_reals(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                    std::int32_t& status);
+
+}  // namespace velkan
