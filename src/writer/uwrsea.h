@@ -1,0 +1,19 @@
+// Generated sea-bed model appended to the Vomar model file.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/units.h"
+#include "store/realspan.h"
+
+namespace velkan {
+
+// Every node whose Z lies at or below `zmax` (within 1.0E-10) gets, in store
+// order, a spring to ground with its own spring references, hyperelastic curve
+// and time-dependent material, numbered from the node's external number; the
+// shared time history and curve come first, a commented-out boundary change
+// listing the sea-bed nodes last. The status is never changed.
+void UWRSEA(Units& io, double zmax, std::int32_t nnp, RealSpan tcoord, ConstIntSpan mnpex, int unit,
+            std::int32_t& status);
+
+}  // namespace velkan
