@@ -1,11 +1,148 @@
-// Sub-operation 2: the Vomar conversion sequence.
+// Sub-operation 2: the Vomar conversion sequence. Every failure up to the
+// surface geometries stops the sequence; from the materials on the file is
+// finished whatever happens and a failure shows on the console only.
+#include <string>
+
+#include "driver/coarsening.h"
 #include "driver/sequences.h"
+#include "driver/vomarmodel.h"
+#include "lineinput/charutil.h"
+#include "platform/numfmt.h"
+#include "process/hinge.h"
+#include "process/mkprop.h"
+#include "process/shrink.h"
+#include "store/dms.h"
+#include "store/ivlookup.h"
+#include "store/stru.h"
+#include "writer/uwrelm.h"
+#include "writer/uwrgeo.h"
+#include "writer/uwrmat.h"
+#include "writer/uwrnod.h"
+#include "writer/uwrsea.h"
 
 namespace velkan {
+namespace {
+
+constexpr std::string_view kHeader = "# FlexCom -> Vomar. VelKan/1.3. K.Tovrik 2006 ";
+constexpr double kMergeTolerance = 1e-6;
+
+void write_header(Conversion& c) {
+  c.io.write(LPUUFO, "# ");
+  c.io.write(LPUUFO, "# ");
+  c.io.write(LPUUFO, padded(kHeader, 72));
+  c.io.write(LPUUFO, "# Input File: " + std::string(trimmed(c.listing_name)));
+  c.io.write(LPUUFO, "# Converted " + std::string(trimmed(c.stamp)));
+  c.io.write(LPUUFO, "# ");
+}
+
+void progress(Conversion& c, std::string_view text, bool framed) {
+  if (framed) c.io.newline(LTO);
+  c.io.write(LTO, text);
+  if (framed) c.io.newline(LTO);
+}
+
+// Steps 5 to 9: hinge count, tables, one cross-section and material per element.
+bool build_properties(Conversion& c, VomarModel& m) {
+  m.nh = IVCNT(1, leading(ConstIntSpan(m.mhinge), m.nel));
+  c.io.newline(Units::kConsoleOut);
+  c.io.write(Units::kConsoleOut, Line().a(" Number of Hinge Elements:").i(m.nh, 3).str());
+  c.io.newline(Units::kConsoleOut);
+  if (!book_tables(c, m)) return false;
+  IASET(m.meltyp, 1, m.nel, 15);
+  IASET(m.melecc, 2, m.nel, 0);
+  IASET(m.melloc, 1, m.nel, 0);
+  c.io.write(LTO, " ... Creating element properties ...");
+  m.nge = m.nel;
+  m.nma = m.nel + 2 * m.nh;
+  std::int32_t status = 0;
+  MKPROP(c.io, m.nel, m.nnp, m.elprop, m.tcrgeo, m.tmapa, m.mgetyp, m.matyp, m.melgeo, m.melmat,
+         m.mexgeo, m.mexmat, m.nge, m.nma, m.mxgepr, m.mxmapr, m.tsugeo, m.msutyp, m.mhinge,
+         m.melex, LPU, status);
+  if (status != 0) return false;
+  IACOPY(m.mexgeo, m.mexbck, m.nge);
+  return true;
+}
+
+// Merges one property table and stores its new count under `parameter`.
+bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan table,
+           std::int32_t row_length, std::int32_t& count, IntSpan element_index, IntSpan types,
+           IntSpan numbers, std::string_view parameter) {
+  c.io.newline(Units::kConsoleOut);
+  c.io.write(Units::kConsoleOut, std::string(39, '='));
+  c.io.write(Units::kConsoleOut, Line().a(heading).f(kMergeTolerance, 8, 6).str());
+  c.io.write(Units::kConsoleOut, std::string(39, '-'));
+  c.io.newline(Units::kConsoleOut);
+  std::int32_t status = 0;
+  ShriPrp01(c.io, table, row_length, count, kMergeTolerance, m.nel, element_index, types, numbers,
+            m.mskpnp, m.mscra, LPU, status);
+  PTSTRU(c.io, m.mstru, parameter, count, LPU, status);
+  return status == 0;
+}
+
+// Steps 13 to 16: nodes, elements, cross-sections, surface geometries.
+bool write_mesh(Conversion& c, VomarModel& m, std::int32_t nel0) {
+  std::int32_t status = 0;
+  progress(c, " ... Writing Node info...", true);
+  UWRNOD(c.io, m.nnp, m.mnpex, m.tcoord, m.nboun, m.msort, LPUUFO, status);
+  if (status != 0) return false;
+  progress(c, " ... Writing Elem info...", false);
+  UWRELM(c.io, m.nel, m.meltyp, m.melmat, m.melgeo, m.melecc, m.melloc, m.mnpc, m.mpmnpc, m.melex,
+         m.mnpex, m.mexgeo, m.mexmat, m.mexecc, m.mexloc, m.mscra, m.msort, m.mextra, LPUUFO,
+         status);
+  if (status != 0) return false;
+  progress(c, " ... Writing Cross Section info...", true);
+  UWRGEO(c.io, m.nge, m.mxgepr, m.mexgeo, m.mgetyp, m.tcrgeo, m.mscra, m.msort, LPUUFO, status);
+  if (status != 0) return false;
+  // Surface geometries of cross-sections merged away are left out.
+  const FirstPositions kept(leading(ConstIntSpan(m.mexgeo), m.nge));
+  for (std::int32_t& number : leading(m.mexbck, nel0)) {
+    if (kept.find(number) == 0) number = 0;
+  }
+  UWRSGe(c.io, nel0, m.mxgepr, m.mexbck, m.msutyp, m.tsugeo, m.mscra, m.msort, LPUUFO, status);
+  return status == 0;
+}
+
+// Steps 17 to 21: hinge springs, materials, sea bed, trailer. The status of
+// these steps is only looked at when the file is finished.
+std::int32_t write_materials_and_end(Conversion& c, VomarModel& m) {
+  std::int32_t status = 0;
+  progress(c, " ... Writing Material info...", true);
+  if (m.nh > 0) {
+    const std::vector<double> k = c.ask.reals_or("Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", {1e8, 1e3});
+    MKHING(c.io, m.nel, m.nma, k[0], m.tmapa, m.matyp, k[1], m.melmat, m.mexmat, m.mxmapr,
+           m.mhinge, LPU, status);
+  }
+  UWRMAT(c.io, m.nma, m.mxmapr, m.mexmat, m.matyp, m.tmapa, m.mscra, LPUUFO, status);
+  if (c.ask.yes("Create Sea Bed?       /no /         :  ")) {
+    const double level = c.ask.real("Max Z-coordinate for seabed nodes   :  ");
+    UWRSEA(c.io, level, m.nnp, m.tcoord, m.mnpex, LPUUFO, status);
+  }
+  for (const char* line : {"'", " Gravity  1   0  0  -9.81 ", "'", "'", "' ------------- E O F ------------"}) {
+    c.io.write(LPUUFO, line);
+  }
+  return status;
+}
+
+}  // namespace
 
 Outcome vomar_conversion(Conversion& c) {
-  c.io.write(LTO, " *** The Vomar export is not available in this build.");
-  return Outcome::kFailed;
+  progress(c, " Converting to Vomar......", true);
+  open_output_file(c, LPUUFO, "Vomar model file name               :  ");
+  write_header(c);
+  VomarModel m;
+  if (!find_model(c, m) || !build_properties(c, m)) return Outcome::kFailed;
+  if (!merge(c, m, " Shrinking Materials  within tol :", m.tmapa, m.mxmapr, m.nma, m.melmat,
+             m.matyp, m.mexmat, "NMA") ||
+      !merge(c, m, " Shrinking Geometries within tol :", m.tcrgeo, m.mxgepr, m.nge, m.melgeo,
+             m.mgetyp, m.mexgeo, "NGE")) {
+    return Outcome::kFailed;
+  }
+  const std::int32_t nel0 = m.nel;
+  if (c.ask.yes("Create Coarser Mesh?  /no /         :  ") && !coarsen_mesh(c, m)) {
+    return Outcome::kFailed;
+  }
+  if (!write_mesh(c, m, nel0)) return Outcome::kFailed;
+  return write_materials_and_end(c, m) == 0 ? Outcome::kCompleted : Outcome::kFailedAfterTrailer;
 }
 
 }  // namespace velkan

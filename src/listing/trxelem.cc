@@ -53,7 +53,7 @@ void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const ElementArrays a = book_elements(io, wa, nel, lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
 
-  const FirstPositions nodes(mnpex.first(std::min<std::size_t>(mnpex.size(), std::max(nnp, 0))));
+  const FirstPositions nodes(leading(ConstIntSpan(mnpex), nnp));
   Section section(io, lunin, lpu);
   std::int32_t count = 0;
   if (section.find(kTitle, 18)) {

@@ -34,7 +34,7 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres
   const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
 
-  const ConstIntSpan elements = melex.first(std::min<std::size_t>(melex.size(), std::max(nel, 0)));
+  const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
   const FirstPositions find_element(elements);
   // The internal number of the element of the last row read (0: not found).
   std::int32_t last_element = 0;

@@ -180,7 +180,7 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   }
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
 
-  const ConstIntSpan elements = melex.first(std::min<std::size_t>(melex.size(), std::max(nel, 0)));
+  const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
   PropReader r{io,     lunin,    lunout, lpu,    nel,
                mxgepr, elements, mhinge, elprop, FirstPositions(elements),
                {},     {}};

@@ -13,6 +13,13 @@ namespace velkan {
 using IntSpan = std::span<std::int32_t>;
 using ConstIntSpan = std::span<const std::int32_t>;
 
+// The first n entries of a span (fewer when it is shorter; none for n < 0).
+template <typename T>
+std::span<T> leading(std::span<T> s, std::int64_t n) {
+  if (n <= 0) return s.first(0);
+  return s.first(static_cast<std::size_t>(n) < s.size() ? static_cast<std::size_t>(n) : s.size());
+}
+
 // One 8-byte real of a RealSpan, assignable like a double&.
 class RealRef {
  public:

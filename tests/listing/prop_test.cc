@@ -1,0 +1,108 @@
+// The element property reader.
+#include <gtest/gtest.h>
+
+#include "listing/propsections.h"
+#include "listingfixture.h"
+
+namespace velkan {
+namespace {
+
+using test::ListingTest;
+
+const std::string kMesh = test::summary(3, 4) +
+                          "*** KINEMATIC VARIABLES ***\n"
+                          "  1 0 0 0 0 0 0 0\n  2 0 0 0 0 0 0 0\n  3 0 0 0 0 0 0 0\n  4 0 0 0 0 0 0 0\n"
+                          "  Page 2\n"
+                          "*** ELEMENT DATA ***\n"
+                          "  10 1 2 0 0 0 0 0 0\n  20 2 3 0 0 0 0 0 0\n  30 3 4 0 0 0 0 0 0\n";
+
+const std::string kProperties =
+    "           *** ELEMENT PROPERTIES ***\n"
+    "   Elem   EIy  EIz  GJ  EA  Mass  P  L\n"
+    "   10   1 2 3 4 5 6 7\n"
+    "   20         Hinge Element\n"  // the text stands in columns 15..27
+    "   30   1 2 3\n"
+    "   40   1 2 3 4 5 6 7\n";
+const std::string kDrag =
+    "*** DRAG AND BUOYANCY DATA ***\n"
+    "   Elem  a b c d e f set\n"
+    "   10   11 12 13 14 15 16 3\n"
+    "   30   11 12 13 14 15 16 101\n";
+const std::string kInertia =
+    "   *** ELEMENT DRAG AND INERTIA COEFFICIENTS ***\n"
+    "   Elem  ...\n"
+    "   10   21 22 23 24 25 26 0\n";
+const std::string kStress =
+    "*** ELEMENT PROPERTIES FOR STRESS CALCULATION ***\n"
+    "   Elem  ...\n"
+    "   10   31 32 33 34 35\n"
+    "   20   31 32 33 34 35 36\n";
+const std::string kFluid =
+    "   *** INTERNAL FLUID DATA ***\n"
+    "   Set\n"
+    "   3  1  1025.0  0  0\n";
+
+class PropTest : public ListingTest {
+ protected:
+  double word(int e, int w) { return reals("ELPROP").get(static_cast<std::size_t>((e - 1) * 30 + w - 1)); }
+};
+
+TEST_F(PropTest, SectionsInAnyOrderLandInTheirWords) {
+  for (const std::string& order : {kProperties + kDrag + kInertia + kStress + kFluid,
+                                   kFluid + kStress + "  page footer\n" + kProperties + kInertia + kDrag}) {
+    reset_store();
+    read_mesh(kMesh + order);
+    ASSERT_EQ(pass(TRX_Prop), 0);
+    for (int w = 1; w <= 7; ++w) EXPECT_EQ(word(1, w), w);
+    for (int w = 8; w <= 13; ++w) EXPECT_EQ(word(1, w), w + 3);
+    EXPECT_EQ(word(1, 14), 3.0);
+    EXPECT_EQ(word(1, 27), 1025.0);  // fluid set 3
+    EXPECT_EQ(word(3, 14), 101.0);
+    EXPECT_EQ(word(3, 27), 0.0);     // no such fluid set
+    for (int w = 15; w <= 20; ++w) EXPECT_EQ(word(1, w), w + 6);
+    for (int w = 21; w <= 25; ++w) EXPECT_EQ(word(1, w), w + 10);
+    EXPECT_EQ(word(1, 26), 0.0);
+    EXPECT_EQ(word(3, 4), 0.0);      // a short row keeps zeros for its missing items
+    EXPECT_EQ(word(3, 3), 3.0);
+  }
+}
+
+TEST_F(PropTest, HingeRowsGetTheFixedValues) {
+  read_mesh(kMesh + kProperties + kDrag + kStress);
+  ASSERT_EQ(pass(TRX_Prop), 0);
+  EXPECT_EQ(std::vector<std::int32_t>(ints("MHINGE").begin(), ints("MHINGE").end()),
+            (std::vector<std::int32_t>{0, 1, 0}));
+  for (int w = 1; w <= 25; ++w) {
+    if (w >= 8 && w <= 20) continue;  // no drag or inertia row for element 20
+    EXPECT_EQ(word(2, w), kHingeWords[static_cast<std::size_t>(w - 1)]) << w;
+  }
+  EXPECT_EQ(word(2, 26), 36.0);  // still from a seven-item stress row
+  EXPECT_EQ(word(2, 7), 0.009999999776482582);
+  const std::string console = io.console();
+  EXPECT_NE(console.find("Hinge Element detected:      20\n"), std::string::npos);
+  EXPECT_NE(console.find("Illegal no of Parameters     4\nLine:   30   1 2 3\n"), std::string::npos);
+  EXPECT_NE(console.find("Illegal Element     :    40\n"), std::string::npos);
+  EXPECT_NE(console.find("\nProcessing : *** ELEMENT PROPERTIES ***\nItem number:  1\n\n"),
+            std::string::npos);
+  EXPECT_NE(console.find("\n       3 *ELEMENT PROPERTY * lines read.\n"
+                         "         Totally    3 Props Generated.\n\n"),
+            std::string::npos);
+}
+
+TEST_F(PropTest, FluidSetOutsideTheTableFails) {
+  read_mesh(kMesh + kFluid + "   101  1  1000.0  0  0\n");
+  EXPECT_EQ(pass(TRX_Prop), -1);
+  EXPECT_NE(io.console().find(" Internal Fluid Data:  3    1025.000\n"), std::string::npos);
+}
+
+TEST_F(PropTest, ATitleRightAfterATableStartsItsOwnTable) {
+  // No text row between the two tables: the second title still ends the first.
+  read_mesh(kMesh + "           *** ELEMENT PROPERTIES ***\n   10   1 2 3 4 5 6 7\n"
+                    "   *** DRAG AND BUOYANCY DATA ***\n   10   11 12 13 14 15 16 0\n");
+  ASSERT_EQ(pass(TRX_Prop), 0);
+  EXPECT_EQ(word(1, 1), 1.0);
+  EXPECT_EQ(word(1, 8), 11.0);
+}
+
+}  // namespace
+}  // namespace velkan
