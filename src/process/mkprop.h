@@ -1,0 +1,42 @@
+// The cross-section and material builder: one cross-section (GENBEAM), one
+// surface geometry (SurfPIPE) and one material per element, taken from the
+// element's property row, before equal ones are merged.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/units.h"
+#include "store/realspan.h"
+
+namespace velkan {
+
+// Reference modulus of every material; cross-section values are stiffnesses
+// divided by it.
+inline constexpr double kRefModulus = 1e10;
+inline constexpr double kSecondModulus = 1e9;
+// Poisson's ratio and pi are single-precision constants widened to 8 bytes.
+inline constexpr double kPoisson = static_cast<double>(0.3f);
+inline constexpr double kPi = static_cast<double>(3.14159f);
+
+// Type codes written here.
+inline constexpr std::int32_t kGenBeamType = 4;
+inline constexpr std::int32_t kSurfPipeType = 1;
+inline constexpr std::int32_t kIsoMaterialType = 1;
+inline constexpr std::int32_t kSpringRefType = 3;
+
+// Fills row e (1..NEL) of TCRGEO, TSUGEO (MXGEPR reals a row) and TMAPA
+// (MXMAPR reals a row) from row e of ELPROP, the type codes MGETYP, MSUTYP,
+// MATYP and the indices MELGEO, MELMAT, MEXGEO, MEXMAT (all = e); a hinge
+// element (MHINGE = 1) gets a spring-reference material with an all-zero row.
+// NMA becomes NEL; NNP and NGE are not used. An element that is not a hinge and
+// has a zero axial stiffness (its density would divide by zero), or tables too
+// short for NEL elements, fail the builder before anything is written: status
+// -1 and an error block on LPU and on the console naming the FlexCom element
+// number from MELEX.
+void MKPROP(Units& io, std::int32_t NEL, std::int32_t NNP, RealSpan ELPROP, RealSpan TCRGEO,
+            RealSpan TMAPA, IntSpan MGETYP, IntSpan MATYP, IntSpan MELGEO, IntSpan MELMAT,
+            IntSpan MEXGEO, IntSpan MEXMAT, std::int32_t NGE, std::int32_t& NMA,
+            std::int32_t MXGEPR, std::int32_t MXMAPR, RealSpan TSUGEO, IntSpan MSUTYP,
+            ConstIntSpan MHINGE, ConstIntSpan MELEX, int LPU, std::int32_t& status);
+
+}  // namespace velkan
