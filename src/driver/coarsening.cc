@@ -44,7 +44,8 @@ std::vector<Riser> ask_segments(Conversion& c, std::vector<std::int32_t>& segmen
                                             "At most 200 segments in all");
     for (std::int32_t s = 1; s <= nseg; ++s) {
       c.io.write(LTO, Line().a(" Segm no:").i(s, 3).str());
-      const std::vector<std::int32_t> row = c.ask.integers("First Node, Last node and nSkip     :  ", 3);
+      const std::vector<std::int32_t> row =
+          c.ask.integers("First Node, Last node and nSkip     :  ", 3);
       segments.insert(segments.end(), row.begin(), row.end());
       Riser& riser = risers[static_cast<std::size_t>(r - 1)];
       if (s == 1) riser.first = row[0];
@@ -80,7 +81,8 @@ bool coarsen_mesh(Conversion& c, VomarModel& m) {
   if (!fix_riser_ends(c, m, risers)) return false;
   std::int32_t status = 0;
   const IntSpan melnp =
-      book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp), "SCRA", LPU, status);
+      book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp), "SCRA",
+                LPU, status);
   const IntSpan mnelnp = book_ints(c.io, c.wa, "MNELNP", m.nnp, "SCRA", LPU, status);
   const IntSpan mskpel = book_ints(c.io, c.wa, "MSKPEL", m.nel, "SCRA", LPU, status);
   ARZERO(c.io, c.wa, "MSKPEL", LPU, status);

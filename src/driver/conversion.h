@@ -35,6 +35,10 @@ struct Conversion {
 // failed after the file was finished (the failed frame on the console only).
 enum class Outcome { kCompleted, kFailed, kFailedAfterTrailer };
 
+// Writes the verdict frame of a run (a failure also on the message unit,
+// unless the output file was finished); returns the run's status.
+std::int32_t write_verdict(Units& io, Outcome outcome);
+
 // The output-file prompt loop: asks until the file opens on `unit`.
 void open_output_file(Conversion& c, int unit, std::string_view prompt);
 

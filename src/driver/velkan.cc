@@ -139,6 +139,16 @@ void write_frame(Units& io, int unit, std::string_view verdict) {
 
 }  // namespace
 
+std::int32_t write_verdict(Units& io, Outcome outcome) {
+  if (outcome == Outcome::kCompleted) {
+    write_frame(io, LTO, "    C O M P L E T E D    ======");
+    return 0;
+  }
+  if (outcome == Outcome::kFailed) write_frame(io, LPU, "    F A I L E D    ======");
+  write_frame(io, LTO, "    F A I L E D    ======");
+  return -1;
+}
+
 std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode) {
   (void)mode;  // always an interactive run
   const std::string stamp = padded(RUNSTP(80, 6), 256);
@@ -152,14 +162,7 @@ std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t m
     io.write(LTO, " *** End of the console input: no answer to the last question.");
     outcome = Outcome::kFailed;
   }
-  std::int32_t status = 0;
-  if (outcome == Outcome::kCompleted) {
-    write_frame(io, LTO, "    C O M P L E T E D    ======");
-  } else {
-    if (outcome == Outcome::kFailed) write_frame(io, LPU, "    F A I L E D    ======");
-    write_frame(io, LTO, "    F A I L E D    ======");
-    status = -1;
-  }
+  const std::int32_t status = write_verdict(io, outcome);
   io.close(LPUS7);
   io.close(LPUUFO);
   io.close(LPU);

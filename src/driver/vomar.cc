@@ -102,28 +102,28 @@ bool write_mesh(Conversion& c, VomarModel& m, std::int32_t nel0) {
   return status == 0;
 }
 
-// Steps 17 to 21: hinge springs, materials, sea bed, trailer. The status of
-// these steps is only looked at when the file is finished.
-std::int32_t write_materials_and_end(Conversion& c, VomarModel& m) {
+}  // namespace
+
+std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
   std::int32_t status = 0;
   progress(c, " ... Writing Material info...", true);
   if (m.nh > 0) {
-    const std::vector<double> k = c.ask.reals_or("Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", {1e8, 1e3});
-    MKHING(c.io, m.nel, m.nma, k[0], m.tmapa, m.matyp, k[1], m.melmat, m.mexmat, m.mxmapr,
-           m.mhinge, LPU, status);
+    const std::vector<double> k =
+        c.ask.reals_or("Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", {1e8, 1e3});
+    MKHING(c.io, m.nel, m.nma, k[0], m.tmapa, m.matyp, k[1], m.melmat, m.mexmat, m.mxmapr, m.mhinge,
+           LPU, status);
   }
   UWRMAT(c.io, m.nma, m.mxmapr, m.mexmat, m.matyp, m.tmapa, m.mscra, LPUUFO, status);
   if (c.ask.yes("Create Sea Bed?       /no /         :  ")) {
     const double level = c.ask.real("Max Z-coordinate for seabed nodes   :  ");
     UWRSEA(c.io, level, m.nnp, m.tcoord, m.mnpex, LPUUFO, status);
   }
-  for (const char* line : {"'", " Gravity  1   0  0  -9.81 ", "'", "'", "' ------------- E O F ------------"}) {
+  for (const char* line :
+       {"'", " Gravity  1   0  0  -9.81 ", "'", "'", "' ------------- E O F ------------"}) {
     c.io.write(LPUUFO, line);
   }
   return status;
 }
-
-}  // namespace
 
 Outcome vomar_conversion(Conversion& c) {
   progress(c, " Converting to Vomar......", true);
@@ -142,7 +142,7 @@ Outcome vomar_conversion(Conversion& c) {
     return Outcome::kFailed;
   }
   if (!write_mesh(c, m, nel0)) return Outcome::kFailed;
-  return write_materials_and_end(c, m) == 0 ? Outcome::kCompleted : Outcome::kFailedAfterTrailer;
+  return finish_vomar_file(c, m) == 0 ? Outcome::kCompleted : Outcome::kFailedAfterTrailer;
 }
 
 }  // namespace velkan

@@ -19,7 +19,9 @@ void UPCASE(std::string& s) {
   }
 }
 
-bool NOTDIG(char c) { return c < '0' || c > '9'; }
+bool NOTDIG(char c) {
+  return c < '0' || c > '9';
+}
 
 std::string padded(std::string_view s, std::size_t length) {
   std::string out(s.substr(0, length));

@@ -18,15 +18,19 @@ std::string listing(const std::vector<double>& lengths, double ca, const std::st
   for (std::size_t i = 0; i <= nel; ++i) s += "  " + std::to_string(i + 1) + " 0 0 0 0 0 0 0\n";
   s += "  end of nodes\n*** ELEMENT DATA ***\n";
   for (std::size_t e = 1; e <= nel; ++e) {
-    s += "  " + std::to_string(e) + " " + std::to_string(e) + " " + std::to_string(e + 1) + " 0 0 0 0 0 0\n";
+    s += "  " + std::to_string(e) + " " + std::to_string(e) + " " + std::to_string(e + 1) +
+         " 0 0 0 0 0 0\n";
   }
   s += "  end of elements\n   *** ELEMENT PROPERTIES ***\n  Elem\n";
-  for (std::size_t e = 1; e <= nel; ++e) s += "  " + std::to_string(e) + " 1 1 1 1 100 0 " + std::to_string(lengths[e - 1]) + "\n";
+  for (std::size_t e = 1; e <= nel; ++e)
+    s += "  " + std::to_string(e) + " 1 1 1 1 100 0 " + std::to_string(lengths[e - 1]) + "\n";
   s += "  end\n   *** DRAG AND BUOYANCY DATA ***\n  Elem\n";
   for (std::size_t e = 1; e <= nel; ++e) s += "  " + std::to_string(e) + " 0.2 0.5 0 0 0 0 0\n";
   s += "  end\n   *** ELEMENT DRAG AND INERTIA COEFFICIENTS ***\n  Elem\n";
-  for (std::size_t e = 1; e <= nel; ++e) s += "  " + std::to_string(e) + " 0 0 0 0 " + std::to_string(ca) + " 0 0\n";
-  return s + "  end\n   1)        Element Effective Tensions.\n  Elem Time End-1 Mid Max End-2\n" + tensions;
+  for (std::size_t e = 1; e <= nel; ++e)
+    s += "  " + std::to_string(e) + " 0 0 0 0 " + std::to_string(ca) + " 0 0\n";
+  return s + "  end\n   1)        Element Effective Tensions.\n  Elem Time End-1 Mid Max End-2\n" +
+         tensions;
 }
 
 struct ExportRun {
@@ -94,7 +98,8 @@ TEST(Shear7, AnAnswerThatIsNoNumberIsAskedAgain) {
 }
 
 TEST(Shear7, MassIsStructuralPlusAddedAndTheLengthRunsFromZeroToOne) {
-  const ExportRun r = run_export(listing({10.0, 30.0}, 0.0, "  1 0 300 0 0 250\n  2 0 200 0 0 100\n"), "");
+  const ExportRun r =
+      run_export(listing({10.0, 30.0}, 0.0, "  1 0 300 0 0 250\n  2 0 200 0 0 100\n"), "");
   ASSERT_EQ(r.status, 0);
   EXPECT_EQ(r.file[0], "  0.0000E+00  3.0000E+02  1.0000E+02");
   EXPECT_EQ(r.file[1], "  2.5000E-01  2.0000E+02  1.0000E+02");
@@ -104,8 +109,9 @@ TEST(Shear7, MassIsStructuralPlusAddedAndTheLengthRunsFromZeroToOne) {
 
 TEST(Shear7, FailuresWriteNoPoints) {
   const std::string cases[] = {
-      listing({10.0, 10.0}, 1.0, "  2 0 1 1 1 1\n  1 0 1 1 1 1\n"),  // the table ends with element 1
-      listing({0.0, 0.0}, 1.0, "  1 0 1 1 1 1\n  2 0 1 1 1 1\n"),    // no length at all
+      listing({10.0, 10.0}, 1.0,
+              "  2 0 1 1 1 1\n  1 0 1 1 1 1\n"),                   // the table ends with element 1
+      listing({0.0, 0.0}, 1.0, "  1 0 1 1 1 1\n  2 0 1 1 1 1\n"),  // no length at all
   };
   for (const std::string& lis : cases) {
     const ExportRun r = run_export(lis, "");

@@ -19,16 +19,17 @@ const std::string kNodes =
     "                    ===========================\n"
     "    Node     Z      Fix     X     Fix     Y\n"
     "\n" +
-    node_row("11", 1.5, 2.5, -3.5) + "* a comment inside the table\n\n" + node_row("12.0", 4, 5, 6) +
-    node_row("13", 7, 8, 9) + "  End of table\n" + node_row("99", 0, 0, 0);
+    node_row("11", 1.5, 2.5, -3.5) + "* a comment inside the table\n\n" +
+    node_row("12.0", 4, 5, 6) + node_row("13", 7, 8, 9) + "  End of table\n" +
+    node_row("99", 0, 0, 0);
 
 const std::string kElements =
     "*** ELEMENT DATA ***\n"
     "   Elem  N1  N2  a b c d e f\n"
     "   1  11  12  0 0 0 0 0 0\n"
-    "   2  12  13  0 0 0 0 0\n"          // 8 items: not an element row
-    "   3  12  13  0 0 0 0 0 0 0\n"      // 10 items: not an element row
-    "   7  13  77  0 0 0 0 0 0\n";       // node 77 is not a node of the model
+    "   2  12  13  0 0 0 0 0\n"      // 8 items: not an element row
+    "   3  12  13  0 0 0 0 0 0 0\n"  // 10 items: not an element row
+    "   7  13  77  0 0 0 0 0 0\n";   // node 77 is not a node of the model
 
 TEST_F(ListingTest, NodesAndElementsAreReadInListingOrder) {
   read_mesh(test::summary(2, 3) + kNodes + kElements);
@@ -81,8 +82,9 @@ TEST_F(ListingTest, AShortNodeRowFailsAndNamesItsLine) {
   load(test::summary(0, 2) + kNodes.substr(0, kNodes.find("  11")) + "  11  1.0  0 0  2.0\n");
   ASSERT_EQ(pass(TRX_Size), 0);
   EXPECT_EQ(pass(TRX_Node), -1);
-  EXPECT_EQ(messages(),
-            "*** ERROR IN TRX_Node ***\nNode row with fewer than 8 items in line 7 of the listing\n");
+  EXPECT_EQ(
+      messages(),
+      "*** ERROR IN TRX_Node ***\nNode row with fewer than 8 items in line 7 of the listing\n");
 }
 
 TEST_F(ListingTest, NoTitleAndNoNodesIsASuccess) {

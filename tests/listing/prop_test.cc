@@ -9,12 +9,13 @@ namespace {
 
 using test::ListingTest;
 
-const std::string kMesh = test::summary(3, 4) +
-                          "*** KINEMATIC VARIABLES ***\n"
-                          "  1 0 0 0 0 0 0 0\n  2 0 0 0 0 0 0 0\n  3 0 0 0 0 0 0 0\n  4 0 0 0 0 0 0 0\n"
-                          "  Page 2\n"
-                          "*** ELEMENT DATA ***\n"
-                          "  10 1 2 0 0 0 0 0 0\n  20 2 3 0 0 0 0 0 0\n  30 3 4 0 0 0 0 0 0\n";
+const std::string kMesh =
+    test::summary(3, 4) +
+    "*** KINEMATIC VARIABLES ***\n"
+    "  1 0 0 0 0 0 0 0\n  2 0 0 0 0 0 0 0\n  3 0 0 0 0 0 0 0\n  4 0 0 0 0 0 0 0\n"
+    "  Page 2\n"
+    "*** ELEMENT DATA ***\n"
+    "  10 1 2 0 0 0 0 0 0\n  20 2 3 0 0 0 0 0 0\n  30 3 4 0 0 0 0 0 0\n";
 
 const std::string kProperties =
     "           *** ELEMENT PROPERTIES ***\n"
@@ -44,12 +45,15 @@ const std::string kFluid =
 
 class PropTest : public ListingTest {
  protected:
-  double word(int e, int w) { return reals("ELPROP").get(static_cast<std::size_t>((e - 1) * 30 + w - 1)); }
+  double word(int e, int w) {
+    return reals("ELPROP").get(static_cast<std::size_t>((e - 1) * 30 + w - 1));
+  }
 };
 
 TEST_F(PropTest, SectionsInAnyOrderLandInTheirWords) {
-  for (const std::string& order : {kProperties + kDrag + kInertia + kStress + kFluid,
-                                   kFluid + kStress + "  page footer\n" + kProperties + kInertia + kDrag}) {
+  for (const std::string& order :
+       {kProperties + kDrag + kInertia + kStress + kFluid,
+        kFluid + kStress + "  page footer\n" + kProperties + kInertia + kDrag}) {
     reset_store();
     read_mesh(kMesh + order);
     ASSERT_EQ(pass(TRX_Prop), 0);
@@ -58,11 +62,11 @@ TEST_F(PropTest, SectionsInAnyOrderLandInTheirWords) {
     EXPECT_EQ(word(1, 14), 3.0);
     EXPECT_EQ(word(1, 27), 1025.0);  // fluid set 3
     EXPECT_EQ(word(3, 14), 101.0);
-    EXPECT_EQ(word(3, 27), 0.0);     // no such fluid set
+    EXPECT_EQ(word(3, 27), 0.0);  // no such fluid set
     for (int w = 15; w <= 20; ++w) EXPECT_EQ(word(1, w), w + 6);
     for (int w = 21; w <= 25; ++w) EXPECT_EQ(word(1, w), w + 10);
     EXPECT_EQ(word(1, 26), 0.0);
-    EXPECT_EQ(word(3, 4), 0.0);      // a short row keeps zeros for its missing items
+    EXPECT_EQ(word(3, 4), 0.0);  // a short row keeps zeros for its missing items
     EXPECT_EQ(word(3, 3), 3.0);
   }
 }
@@ -80,7 +84,8 @@ TEST_F(PropTest, HingeRowsGetTheFixedValues) {
   EXPECT_EQ(word(2, 7), 0.009999999776482582);
   const std::string console = io.console();
   EXPECT_NE(console.find("Hinge Element detected:      20\n"), std::string::npos);
-  EXPECT_NE(console.find("Illegal no of Parameters     4\nLine:   30   1 2 3\n"), std::string::npos);
+  EXPECT_NE(console.find("Illegal no of Parameters     4\nLine:   30   1 2 3\n"),
+            std::string::npos);
   EXPECT_NE(console.find("Illegal Element     :    40\n"), std::string::npos);
   EXPECT_NE(console.find("\nProcessing : *** ELEMENT PROPERTIES ***\nItem number:  1\n\n"),
             std::string::npos);
@@ -97,8 +102,9 @@ TEST_F(PropTest, FluidSetOutsideTheTableFails) {
 
 TEST_F(PropTest, ATitleRightAfterATableStartsItsOwnTable) {
   // No text row between the two tables: the second title still ends the first.
-  read_mesh(kMesh + "           *** ELEMENT PROPERTIES ***\n   10   1 2 3 4 5 6 7\n"
-                    "   *** DRAG AND BUOYANCY DATA ***\n   10   11 12 13 14 15 16 0\n");
+  read_mesh(kMesh +
+            "           *** ELEMENT PROPERTIES ***\n   10   1 2 3 4 5 6 7\n"
+            "   *** DRAG AND BUOYANCY DATA ***\n   10   11 12 13 14 15 16 0\n");
   ASSERT_EQ(pass(TRX_Prop), 0);
   EXPECT_EQ(word(1, 1), 1.0);
   EXPECT_EQ(word(1, 8), 11.0);

@@ -37,9 +37,10 @@ class ResultTest : public ListingTest {
 };
 
 TEST_F(ResultTest, RowsOfSixItemsGiveThreeValuesPerElement) {
-  const std::string table = "    1)        Element Effective Tensions.\n  Elem ...\n"
-                            "  10 0.0 1.0 2.0 3.0 4.0\n  20 0.0 5.0 6.0 7.0 8.0 9.0\n  20 0 5 6 7 8\n"
-                            "  2)        Element y-Shear Forces.\n  10 0 9 9 9 9\n";
+  const std::string table =
+      "    1)        Element Effective Tensions.\n  Elem ...\n"
+      "  10 0.0 1.0 2.0 3.0 4.0\n  20 0.0 5.0 6.0 7.0 8.0 9.0\n  20 0 5 6 7 8\n"
+      "  2)        Element y-Shear Forces.\n  10 0 9 9 9 9\n";
   ASSERT_EQ(read_results(table), 0);
   EXPECT_EQ(values(), (std::vector<double>{1, 2, 4, 5, 6, 8}));
   EXPECT_NE(io.console().find("\n       2 *ELEMENT RESULT   * lines read.\n"
@@ -48,8 +49,9 @@ TEST_F(ResultTest, RowsOfSixItemsGiveThreeValuesPerElement) {
 }
 
 TEST_F(ResultTest, TwoTimeStepsKeepTheSecondValues) {
-  const std::string table = "1)        Element Effective Tensions.\n"
-                            "  10 0 1 1 1 1\n  20 0 1 1 1 1\n  10 1 2 2 2 2\n  20 1 3 3 3 3\n";
+  const std::string table =
+      "1)        Element Effective Tensions.\n"
+      "  10 0 1 1 1 1\n  20 0 1 1 1 1\n  10 1 2 2 2 2\n  20 1 3 3 3 3\n";
   ASSERT_EQ(read_results(table), 0);
   EXPECT_EQ(values(), (std::vector<double>{2, 2, 2, 3, 3, 3}));
 }

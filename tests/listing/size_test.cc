@@ -14,10 +14,14 @@ TEST_F(ListingTest, SizeScanReadsTheNumberAfterTheColon) {
     std::int32_t nel, nnp;
   } cases[] = {
       {"Total No. of Structural Elements       :   120\n", 120, 0},
-      {"          Total No. of Structural Elements       : 120.4\nNo. of Nodes                           : 7\n", 120, 7},
+      {"          Total No. of Structural Elements       : 120.4\nNo. of Nodes                     "
+       "      : 7\n",
+       120, 7},
       {"Total No. of Structural Elements       :120\n", 0, 0},
       {"Total No. of Structural Elements       :  many\n", 0, 0},
-      {test::summary(3, 4) + "No. of Support Nodes                   :   99\n" + test::summary(5, 6), 5, 6},
+      {test::summary(3, 4) + "No. of Support Nodes                   :   99\n" +
+           test::summary(5, 6),
+       5, 6},
       {"Total No. of Structural Elements      :   12\n", 0, 0},
   };
   for (const Case& c : cases) {
