@@ -18,7 +18,9 @@ void put_two_digits(std::string& s, int v) {
 
 void ASKLIN(Units& io, int unit, std::string_view prompt, int length) {
   const auto n = static_cast<std::size_t>(std::clamp(length, 0, 80));
-  io.write_text(unit, " " + std::string(prompt.substr(0, n)));
+  std::string text(1, ' ');
+  text.append(prompt.substr(0, n));
+  io.write_text(unit, text);
 }
 
 std::string run_stamp(const LocalTime& t, int length) {

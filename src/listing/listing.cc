@@ -35,8 +35,7 @@ std::string_view left_justified(std::string_view record) {
                        static_cast<std::size_t>(LASTNB(record) - first + 1));
 }
 
-bool title_matches(std::string_view record, std::string_view title, std::size_t n) {
-  const std::string_view text = left_justified(record);
+bool starts_with_title(std::string_view text, std::string_view title, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
     const char r = i < text.size() ? text[i] : ' ';
     const char t = i < title.size() ? title[i] : ' ';
@@ -56,7 +55,10 @@ void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error
   ierr = -1;
   if (lerr >= 0 && detail.empty()) return;
   std::string text(error_line);
-  if (!detail.empty()) text += "\n" + std::string(detail);
+  if (!detail.empty()) {
+    text.push_back('\n');
+    text.append(detail);
+  }
   ARMSGO(io, lpu, -1, text, "Store");
 }
 

@@ -16,11 +16,15 @@ inline constexpr std::size_t kRecordLength = 132;
 // Rewinds the listing and prepares the line reader for one pass over it.
 void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr);
 
-// True when the record, left-justified, begins with the first n characters of
-// `title` (blank-padded as the record would be).
-bool title_matches(std::string_view record, std::string_view title, std::size_t n);
 // The record from its first to its last non-blank character ("" when blank).
 std::string_view left_justified(std::string_view record);
+// True when the left-justified text begins with the first n characters of
+// `title`, both blank-padded as far as needed.
+bool starts_with_title(std::string_view text, std::string_view title, std::size_t n);
+// The same for a record as read.
+inline bool title_matches(std::string_view record, std::string_view title, std::size_t n) {
+  return starts_with_title(left_justified(record), title, n);
+}
 
 // The items of one row as the line reader returns them, numbered from 1.
 class RowItems {

@@ -6,7 +6,7 @@
 namespace velkan {
 
 bool Section::find(std::string_view title, std::size_t n) {
-  while (io_.read(lunin_, record_, kRecordLength) == 0) {
+  while (io_.read_upto(lunin_, record_, kRecordLength) == 0) {
     ++records_before_rows_;
     if (title_matches(record_, title, n)) return true;
   }

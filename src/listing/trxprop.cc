@@ -53,11 +53,12 @@ struct PropReader {
 };
 
 int PropReader::next_section() {
-  while (io.read(lunin, record, kRecordLength) == 0) {
+  while (io.read_upto(lunin, record, kRecordLength) == 0) {
+    const std::string_view text = left_justified(record);
     for (std::size_t t = 0; t < kPropSections.size(); ++t) {
-      if (!title_matches(record, kPropSections[t].title, 25)) continue;
+      if (!starts_with_title(text, kPropSections[t].title, 25)) continue;
       io.newline(lunout);
-      io.write(lunout, "Processing : " + std::string(left_justified(record)));
+      io.write(lunout, "Processing : " + std::string(text));
       io.write(lunout, Line().a("Item number: ").i(static_cast<std::int64_t>(t) + 1, 2).str());
       io.newline(lunout);
       return static_cast<int>(t) + 1;
@@ -73,8 +74,9 @@ int PropReader::next_section() {
 bool PropReader::is_title_line() {
   io.backspace(lunin);
   io.read(lunin, record, kRecordLength);
+  const std::string_view text = left_justified(record);
   for (const PropSection& s : kPropSections) {
-    if (title_matches(record, s.title, 25)) {
+    if (starts_with_title(text, s.title, 25)) {
       io.backspace(lunin);
       return true;
     }

@@ -28,8 +28,9 @@ constexpr std::array<std::string_view, 14> kLabels = {
 
 // Number of the first label the record carries (1..14), 0 for none.
 int label_of(std::string_view record) {
+  const std::string_view text = left_justified(record);
   for (std::size_t i = 0; i < kLabels.size(); ++i) {
-    if (title_matches(record, kLabels[i], 40)) return static_cast<int>(i) + 1;
+    if (starts_with_title(text, kLabels[i], 40)) return static_cast<int>(i) + 1;
   }
   return 0;
 }
@@ -58,7 +59,7 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   std::int32_t nel = 0, nnp = 0;
   std::string record;
-  while (io.read(lunin, record, kRecordLength) == 0) {
+  while (io.read_upto(lunin, record, kRecordLength) == 0) {
     const int label = label_of(record);
     if (label == 1) value_after_colon(record, nel);
     if (label == 2) value_after_colon(record, nnp);

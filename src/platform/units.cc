@@ -123,15 +123,22 @@ int Units::read_line(int unit, std::string& record) {
   return f->read(record, kLongestLine);
 }
 
-int Units::read(int unit, std::string& record, std::size_t length) {
+int Units::read_upto(int unit, std::string& record, std::size_t length) {
   int rc;
   if (unit == 0 || unit == kConsoleIn) {
     rc = read_line(unit, record);
   } else if (UnitFile* f = file(unit)) {
     rc = f->read(record, length);
   } else {
+    record.clear();
     rc = ENOENT;
   }
+  if (record.size() > length) record.resize(length);
+  return rc;
+}
+
+int Units::read(int unit, std::string& record, std::size_t length) {
+  const int rc = read_upto(unit, record, length);
   record.resize(length, ' ');
   return rc;
 }

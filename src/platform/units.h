@@ -52,6 +52,10 @@ class Units {
   // A carriage return before the line end is not part of the record.
   // Units 0 and 5 read the console.
   int read(int unit, std::string& record, std::size_t length);
+  // Reads the next record cut to `length` characters but not padded: the
+  // blanks a padded record would end in carry nothing for a reader that
+  // ignores trailing blanks.
+  int read_upto(int unit, std::string& record, std::size_t length);
   // Reads the next record whole (without its line end).
   int read_line(int unit, std::string& record);
 
