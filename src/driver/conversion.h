@@ -41,5 +41,8 @@ std::int32_t write_verdict(Units& io, Outcome outcome);
 
 // The output-file prompt loop: asks until the file opens on `unit`.
 void open_output_file(Conversion& c, int unit, std::string_view prompt);
+// The identification lines of an output file: the header text padded to 72
+// characters, the listing's name and the run stamp between comment lines.
+void write_identification(Conversion& c, int unit, std::string_view header);
 
 }  // namespace velkan

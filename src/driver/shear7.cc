@@ -3,7 +3,6 @@
 
 #include "driver/s7writ.h"
 #include "driver/sequences.h"
-#include "lineinput/charutil.h"
 #include "listing/listing.h"
 #include "listing/readers.h"
 #include "store/arrays.h"
@@ -15,16 +14,6 @@ namespace {
 // The first of the result tables the reader knows; the only one exported.
 constexpr std::string_view kEffectiveTensions = "1)        Element Effective Tensions.   ";
 constexpr std::string_view kHeader = "#== FlexCom -> Shear7. Velkan/1.3. K.Tovrik 2006 ==";
-
-void write_trailer(Conversion& c) {
-  c.io.write(LPUS7, "# ");
-  c.io.write(LPUS7, "# ");
-  c.io.write(LPUS7, padded(kHeader, 72));
-  c.io.write(LPUS7, "# Input File: " + std::string(trimmed(c.listing_name)));
-  c.io.write(LPUS7, "# Converted " + std::string(trimmed(c.stamp)));
-  c.io.write(LPUS7, "# ");
-  c.io.write(LPUS7, "# -------------- E O F ------------");
-}
 
 }  // namespace
 
@@ -48,7 +37,8 @@ Outcome shear7_export(Conversion& c) {
   const RealSpan elprop = find_reals(c.io, c.wa, "ELPROP", LPU, status);
   S7WRIT(c.io, c.nel, c.nnp, elres, elprop, c.mxgepr, scale, s7data, LPUS7, LPU, status);
   if (status != 0) return Outcome::kFailed;
-  write_trailer(c);
+  write_identification(c, LPUS7, kHeader);
+  c.io.write(LPUS7, "# -------------- E O F ------------");
   return Outcome::kCompleted;
 }
 

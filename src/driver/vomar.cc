@@ -26,15 +26,6 @@ namespace {
 constexpr std::string_view kHeader = "# FlexCom -> Vomar. VelKan/1.3. K.Tovrik 2006 ";
 constexpr double kMergeTolerance = 1e-6;
 
-void write_header(Conversion& c) {
-  c.io.write(LPUUFO, "# ");
-  c.io.write(LPUUFO, "# ");
-  c.io.write(LPUUFO, padded(kHeader, 72));
-  c.io.write(LPUUFO, "# Input File: " + std::string(trimmed(c.listing_name)));
-  c.io.write(LPUUFO, "# Converted " + std::string(trimmed(c.stamp)));
-  c.io.write(LPUUFO, "# ");
-}
-
 void progress(Conversion& c, std::string_view text, bool framed) {
   if (framed) c.io.newline(LTO);
   c.io.write(LTO, text);
@@ -128,7 +119,7 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
 Outcome vomar_conversion(Conversion& c) {
   progress(c, " Converting to Vomar......", true);
   open_output_file(c, LPUUFO, "Vomar model file name               :  ");
-  write_header(c);
+  write_identification(c, LPUUFO, kHeader);
   VomarModel m;
   if (!find_model(c, m) || !build_properties(c, m)) return Outcome::kFailed;
   if (!merge(c, m, " Shrinking Materials  within tol :", m.tmapa, m.mxmapr, m.nma, m.melmat,

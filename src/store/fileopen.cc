@@ -9,7 +9,7 @@
 namespace velkan {
 namespace {
 
-struct OpenSpec {
+struct OpenSettings {
   std::string_view status = "UNKNOWN";
   std::string_view access = "SEQUENTIAL";
   std::string_view form = "FORMATTED";
@@ -32,45 +32,45 @@ void error_header(Units& io, std::int32_t lpu, std::int32_t unit) {
 }
 
 void report_opened(Units& io, std::int32_t lpu, std::string_view name, std::int32_t unit,
-                   const OpenSpec& spec) {
+                   const OpenSettings& settings) {
   io.newline(lpu);
   io.newline(lpu);
   io.newline(lpu);
-  if (spec.status == "SCRATCH") {
+  if (settings.status == "SCRATCH") {
     io.write(lpu, Line().a("     A SCRATCH FILE IS OPENED ON UNIT NO.").i(unit, 4).str());
   } else {
     io.write(lpu, "     FILE  " + std::string(name));
     io.write(lpu, Line().a("     IS OPENED ON UNIT NO.").i(unit, 4).str());
   }
   io.write(lpu, "     FILE CHARACTERISTICS :");
-  io.write(lpu, "          STATUS =" + padded(spec.status, 7));
-  io.write(lpu, "          ACCESS =" + padded(spec.access, 10));
-  io.write(lpu, "          FORM   =" + padded(spec.form, 11));
+  io.write(lpu, "          STATUS =" + padded(settings.status, 7));
+  io.write(lpu, "          ACCESS =" + padded(settings.access, 10));
+  io.write(lpu, "          FORM   =" + padded(settings.form, 11));
   io.write(lpu, Line()
                     .a("          LENGTH =")
-                    .i(spec.record_length, 5)
+                    .i(settings.record_length, 5)
                     .a(" WORDS/BYTES PER RECORD (SECTOR)")
                     .str());
-  if (spec.form == "FORMATTED") io.write(lpu, "          BLANK  =" + padded(spec.blank, 4));
+  if (settings.form == "FORMATTED") io.write(lpu, "          BLANK  =" + padded(settings.blank, 4));
 }
 
 // The open specifiers selected by the codes.
-OpenSpec open_spec(std::int32_t status_code, std::int32_t access_code, std::int32_t form_code,
+OpenSettings open_settings(std::int32_t status_code, std::int32_t access_code, std::int32_t form_code,
                    std::int32_t blank_code, std::int32_t record_length) {
-  OpenSpec spec;
-  if (status_code == 2) spec.status = "OLD";
-  if (status_code == 3) spec.status = "NEW";
-  if (status_code == 4) spec.status = "SCRATCH";
+  OpenSettings settings;
+  if (status_code == 2) settings.status = "OLD";
+  if (status_code == 3) settings.status = "NEW";
+  if (status_code == 4) settings.status = "SCRATCH";
   if (access_code == 20 || access_code == 30) {
-    spec.access = "DIRECT";
-    spec.form = "UNFORMATTED";
-    spec.record_length = access_code == 30 ? 128 : record_length;
+    settings.access = "DIRECT";
+    settings.form = "UNFORMATTED";
+    settings.record_length = access_code == 30 ? 128 : record_length;
   }
-  if (form_code == 1) spec.form = "FORMATTED";
-  if (form_code == 2) spec.form = "UNFORMATTED";
-  if (access_code == 20 && spec.form == "FORMATTED") spec.record_length = record_length * 4;
-  spec.blank = blank_code == 1 ? "ZERO" : "NULL";
-  return spec;
+  if (form_code == 1) settings.form = "FORMATTED";
+  if (form_code == 2) settings.form = "UNFORMATTED";
+  if (access_code == 20 && settings.form == "FORMATTED") settings.record_length = record_length * 4;
+  settings.blank = blank_code == 1 ? "ZERO" : "NULL";
+  return settings;
 }
 
 // The open status of the previous OPNTXT call.
@@ -99,10 +99,10 @@ void OPNFIL(Units& io, std::string_view name, std::int32_t unit, std::int32_t st
     iostat = -902;
     return;
   }
-  const OpenSpec spec = open_spec(status_code, access_code, form_code, blank_code, record_length);
-  const int rc = io.open(unit, name, file_status(spec.status));
+  const OpenSettings settings = open_settings(status_code, access_code, form_code, blank_code, record_length);
+  const int rc = io.open(unit, name, file_status(settings.status));
   if (rc <= 0) {
-    if (report >= 1 && lpu >= 1) report_opened(io, lpu, name, unit, spec);
+    if (report >= 1 && lpu >= 1) report_opened(io, lpu, name, unit, settings);
     return;
   }
   if (lpu >= 1) {
