@@ -55,8 +55,9 @@ void report_opened(Units& io, std::int32_t lpu, std::string_view name, std::int3
 }
 
 // The open specifiers selected by the codes.
-OpenSettings open_settings(std::int32_t status_code, std::int32_t access_code, std::int32_t form_code,
-                   std::int32_t blank_code, std::int32_t record_length) {
+OpenSettings open_settings(std::int32_t status_code, std::int32_t access_code,
+                           std::int32_t form_code, std::int32_t blank_code,
+                           std::int32_t record_length) {
   OpenSettings settings;
   if (status_code == 2) settings.status = "OLD";
   if (status_code == 3) settings.status = "NEW";
@@ -99,7 +100,8 @@ void OPNFIL(Units& io, std::string_view name, std::int32_t unit, std::int32_t st
     iostat = -902;
     return;
   }
-  const OpenSettings settings = open_settings(status_code, access_code, form_code, blank_code, record_length);
+  const OpenSettings settings =
+      open_settings(status_code, access_code, form_code, blank_code, record_length);
   const int rc = io.open(unit, name, file_status(settings.status));
   if (rc <= 0) {
     if (report >= 1 && lpu >= 1) report_opened(io, lpu, name, unit, settings);
