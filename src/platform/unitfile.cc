@@ -1,12 +1,10 @@
 // Buffered sequential access to one text file. Reads go through a chunk buffer;
 // the starts of the last records read are remembered so that moving back one
 // or two records costs nothing; further back the file is scanned backwards.
+// Every system call is checked: the first error is kept for the unit table.
 #include "platform/unitfile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "platform/units.h"
@@ -17,15 +15,59 @@ namespace {
 constexpr std::size_t kChunk = 1 << 20;
 constexpr std::size_t kRemembered = 16;
 
-int error_code() {
-  return errno > 0 ? errno : 5;
-}
-
 }  // namespace
 
 UnitFile::~UnitFile() {
-  if (mode_ == Mode::kWriting) finish_writing();
-  std::fclose(f_);
+  close();
+}
+
+void UnitFile::note(const OsError& err) {
+  if (!error_) error_ = err;
+}
+
+std::int64_t UnitFile::raw_read(char* buf, std::size_t n) {
+  if (fault_ && fault_->kind == PlantedFault::Kind::kRead) {
+    const std::int64_t room = fault_->after - bytes_read_;
+    if (room <= 0) {
+      note(fault_->error);
+      return -1;
+    }
+    n = std::min<std::size_t>(n, static_cast<std::size_t>(room));
+  }
+  OsError err;
+  const std::int64_t got = file_.read(buf, n, err);
+  if (got < 0) {
+    note(err);
+    return -1;
+  }
+  bytes_read_ += got;
+  return got;
+}
+
+bool UnitFile::raw_write(const char* buf, std::size_t n) {
+  std::size_t allowed = n;
+  if (fault_ && fault_->kind == PlantedFault::Kind::kWrite) {
+    const std::int64_t room = std::max<std::int64_t>(0, fault_->after - bytes_written_);
+    allowed = std::min<std::size_t>(n, static_cast<std::size_t>(room));
+  }
+  OsError err;
+  if (!file_.write(buf, allowed, err)) {
+    note(err);
+    return false;
+  }
+  bytes_written_ += static_cast<std::int64_t>(allowed);
+  if (allowed < n) {
+    note(fault_->error);
+    return false;
+  }
+  return true;
+}
+
+bool UnitFile::raw_seek(std::int64_t offset) {
+  OsError err;
+  if (file_.seek(offset, err)) return true;
+  note(err);
+  return false;
 }
 
 std::int64_t UnitFile::logical_position() const {
@@ -39,7 +81,7 @@ void UnitFile::seek(std::int64_t offset) {
     rpos_ = static_cast<std::size_t>(offset - rbuf_offset_);
     return;
   }
-  fseeko(f_, static_cast<off_t>(offset), SEEK_SET);
+  raw_seek(offset);
   rbuf_.clear();
   rpos_ = 0;
   rbuf_offset_ = offset;
@@ -50,14 +92,11 @@ int UnitFile::fill() {
   if (eof_) return kEndOfFile;
   rbuf_offset_ += static_cast<std::int64_t>(rbuf_.size());
   rbuf_.resize(kChunk);
-  const std::size_t n = std::fread(rbuf_.data(), 1, kChunk, f_);
-  rbuf_.resize(n);
+  const std::int64_t n = raw_read(rbuf_.data(), kChunk);
+  rbuf_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
   rpos_ = 0;
   if (n > 0) return 0;
-  if (std::ferror(f_)) {
-    std::clearerr(f_);
-    return error_code();
-  }
+  if (n < 0) return error_.code;
   eof_ = true;
   return kEndOfFile;
 }
@@ -123,17 +162,13 @@ std::int64_t UnitFile::previous_record_start(std::int64_t offset) {
   // The record before `offset` ends with the line end at offset-1 (or, for a
   // last line without one, at offset itself); its start follows the line end
   // before that.
-  std::int64_t scan = offset;
-  char c = '\0';
-  fseeko(f_, static_cast<off_t>(offset - 1), SEEK_SET);
-  if (std::fread(&c, 1, 1, f_) == 1 && c == '\n') --scan;
+  std::int64_t scan = line_ends_before(offset) ? offset - 1 : offset;
   std::vector<char> chunk(4096);
   while (scan > 0) {
     const std::int64_t from =
         std::max<std::int64_t>(0, scan - static_cast<std::int64_t>(chunk.size()));
     const std::size_t n = static_cast<std::size_t>(scan - from);
-    fseeko(f_, static_cast<off_t>(from), SEEK_SET);
-    if (std::fread(chunk.data(), 1, n, f_) != n) break;
+    if (!raw_seek(from) || raw_read(chunk.data(), n) != static_cast<std::int64_t>(n)) break;
     for (std::size_t i = n; i-- > 0;) {
       if (chunk[i] == '\n') return from + static_cast<std::int64_t>(i) + 1;
     }
@@ -144,8 +179,7 @@ std::int64_t UnitFile::previous_record_start(std::int64_t offset) {
 
 bool UnitFile::line_ends_before(std::int64_t offset) {
   char c = '\n';
-  fseeko(f_, static_cast<off_t>(offset - 1), SEEK_SET);
-  if (std::fread(&c, 1, 1, f_) != 1) return true;
+  if (offset <= 0 || !raw_seek(offset - 1) || raw_read(&c, 1) != 1) return true;
   return c == '\n';
 }
 
@@ -178,12 +212,13 @@ void UnitFile::rewind() {
 }
 
 void UnitFile::write(std::string_view text) {
+  if (error_) return;
   if (mode_ != Mode::kWriting) {
     const std::int64_t at = mode_ == Mode::kReading ? logical_position() : 0;
     // Behind a last record that has no line end, the new record starts a line
     // of its own instead of running on in the old one.
     const bool end_line = at > 0 && !line_ends_before(at);
-    fseeko(f_, static_cast<off_t>(at), SEEK_SET);
+    raw_seek(at);
     mode_ = Mode::kWriting;
     wpos_ = at;
     starts_.clear();
@@ -196,8 +231,8 @@ void UnitFile::write(std::string_view text) {
 
 void UnitFile::flush() {
   if (mode_ != Mode::kWriting || wbuf_.empty()) return;
-  std::fwrite(wbuf_.data(), 1, wbuf_.size(), f_);
-  std::fflush(f_);  // so that the records are in the file for anyone who reads it
+  // Written at once, so that the records are in the file for anyone who reads it.
+  if (!error_) raw_write(wbuf_.data(), wbuf_.size());
   wpos_ += static_cast<std::int64_t>(wbuf_.size());
   wbuf_.clear();
 }
@@ -205,11 +240,16 @@ void UnitFile::flush() {
 void UnitFile::finish_writing() {
   // A sequential file ends after the last record written.
   flush();
-  std::fflush(f_);
-  if (ftruncate(fileno(f_), static_cast<off_t>(wpos_)) != 0) {
-    // Nothing sensible to do: the records are written; a longer old tail stays.
-  }
+  OsError err;
+  if (!error_ && !file_.truncate(wpos_, err)) note(err);
   mode_ = Mode::kIdle;
+}
+
+void UnitFile::close() {
+  if (!file_.is_open()) return;
+  if (mode_ == Mode::kWriting) finish_writing();
+  OsError err;
+  if (!file_.close(err)) note(err);
 }
 
 }  // namespace velkan

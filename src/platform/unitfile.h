@@ -1,29 +1,54 @@
 // One sequential text file behind a unit: buffered record reads with backspace,
-// buffered record writes, rewind. Used only by the unit table.
+// buffered record writes, rewind, and the first error the system reported.
+// Used only by the unit table.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/osfile.h"
+
 namespace velkan {
+
+// A fault planted by a test: the file's reads (or writes) fail with `error`
+// once `after` bytes have been read (or written).
+struct PlantedFault {
+  enum class Kind { kRead, kWrite };
+  Kind kind = Kind::kWrite;
+  std::int64_t after = 0;
+  OsError error = io_error();
+};
 
 class UnitFile {
  public:
-  // Takes ownership of an open stream.
-  explicit UnitFile(std::FILE* f) : f_(f) {}
+  UnitFile(OsFile file, std::string name, bool writable)
+      : file_(std::move(file)), name_(std::move(name)), writable_(writable) {}
   ~UnitFile();
   UnitFile(const UnitFile&) = delete;
   UnitFile& operator=(const UnitFile&) = delete;
 
   // 0, kEndOfFile, or a positive error code. `record` receives at most `cap` characters.
   int read(std::string& record, std::size_t cap);
+  // Buffers text for the file; a failure shows in error() and discards what
+  // follows, since the file can no longer hold the records in order.
   void write(std::string_view text);
   void rewind();
   void backspace();
+  // Writes out the buffered text.
   void flush();
+  // Flushes, ends a written file after its last record and closes it; the
+  // first error met by the file, if any, stays in error().
+  void close();
+
+  const OsError& error() const { return error_; }
+  const std::string& name() const { return name_; }
+  FileId id() const { return file_.id(); }
+  bool is_regular() const { return file_.is_regular(); }
+  bool is_writable() const { return writable_; }
+  void plant(const PlantedFault& fault) { fault_ = fault; }
 
  private:
   enum class Mode { kIdle, kReading, kWriting };
@@ -35,8 +60,19 @@ class UnitFile {
   void remember_start(std::int64_t offset);
   std::int64_t previous_record_start(std::int64_t offset);
   bool line_ends_before(std::int64_t offset);
+  // The system calls, with the planted fault applied.
+  std::int64_t raw_read(char* buf, std::size_t n);
+  bool raw_write(const char* buf, std::size_t n);
+  bool raw_seek(std::int64_t offset);
+  void note(const OsError& err);
 
-  std::FILE* f_;
+  OsFile file_;
+  std::string name_;
+  bool writable_ = false;
+  OsError error_;  // the first error
+  std::optional<PlantedFault> fault_;
+  std::int64_t bytes_read_ = 0;
+  std::int64_t bytes_written_ = 0;
   Mode mode_ = Mode::kIdle;
   std::vector<char> rbuf_;
   std::size_t rpos_ = 0;          // next unread byte in rbuf_

@@ -2,12 +2,9 @@
 #include "platform/units.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <istream>
 #include <ostream>
-
-#include "platform/unitfile.h"
+#include <streambuf>
 
 namespace velkan {
 namespace {
@@ -15,15 +12,8 @@ namespace {
 constexpr int kBadUnit = 5001;
 constexpr std::size_t kLongestLine = 1 << 16;
 
-int open_error() {
-  return errno > 0 ? errno : 5;
-}
-
-// Opens a named file for reading and writing where allowed, for reading otherwise.
-std::FILE* open_existing(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "r+b");
-  if (!f) f = std::fopen(path.c_str(), "rb");
-  return f;
+OsError same_file_error(const std::string& other) {
+  return OsError{kSameFile, "Is the same file as " + other};
 }
 
 }  // namespace
@@ -36,52 +26,130 @@ Units::~Units() {
 }
 
 int Units::open(int unit, std::string_view path, FileStatus status) {
+  open_error_ = {};
+  clash_ = 0;
   // The console units stay the console: a file opened on them would never be
   // read or written, so that is refused rather than reported as done.
-  if (unit < 1 || unit > kMaxUnit || is_console(unit)) return kBadUnit;
-  close(unit);
-  std::FILE* f = nullptr;
-  errno = 0;
-  if (status == FileStatus::kScratch) {
-    f = std::tmpfile();
-  } else {
-    const std::string name(path);
-    std::error_code ec;
-    const auto st = std::filesystem::status(name, ec);
-    const bool exists = std::filesystem::exists(st);
-    if (exists && std::filesystem::is_directory(st)) return EISDIR;
-    if (status == FileStatus::kOld && !exists) return ENOENT;
-    if (status == FileStatus::kNew && exists) return EEXIST;
-    f = exists ? open_existing(name) : std::fopen(name.c_str(), "w+b");
+  if (!in_range(unit) || is_console(unit)) {
+    open_error_ = OsError{kBadUnit, "Not a file unit"};
+    return kBadUnit;
   }
-  if (!f) return open_error();
-  files_[static_cast<std::size_t>(unit)] = std::make_unique<UnitFile>(f);
+  close(unit);
+  OsError err;
+  OsFile f;
+  const bool writing = status != FileStatus::kOld;
+  if (status == FileStatus::kScratch) {
+    f = OsFile::temporary(err);
+  } else if (status == FileStatus::kOld) {
+    f = OsFile::open_for_reading(path, err);
+  } else if (status == FileStatus::kNew && file_id_of(path)) {
+    err = OsError{EEXIST, os_error_text(EEXIST)};
+  } else {
+    f = OsFile::open_for_writing(path, err);
+  }
+  if (!f.is_open()) {
+    open_error_ = err.code ? err : io_error();
+    return open_error_.code;
+  }
+  if (const int other = clashing_unit(f, unit, writing)) {
+    clash_ = other;
+    open_error_ = same_file_error(file_name(other));
+    return kSameFile;
+  }
+  attach(unit, std::move(f), std::string(path), writing);
   return 0;
 }
 
-void Units::close(int unit) {
-  if (unit < 1 || unit > kMaxUnit || is_console(unit)) return;
-  files_[static_cast<std::size_t>(unit)].reset();
+void Units::attach(int unit, OsFile f, std::string name, bool writable) {
+  auto& slot = files_[static_cast<std::size_t>(unit)];
+  slot = std::make_unique<UnitFile>(std::move(f), std::move(name), writable);
+  if (const auto& fault = planted_[static_cast<std::size_t>(unit)]) slot->plant(*fault);
+}
+
+// Another unit that has the same file as `f` where either may write it: an
+// open unit, or a reserved unit's "fort.<unit>" file. 0 when there is none.
+int Units::clashing_unit(const OsFile& f, int unit, bool writing) const {
+  for (int u = 1; u <= kMaxUnit; ++u) {
+    if (u == unit) continue;
+    if (const UnitFile* other = file(u)) {
+      if (other->id() == f.id() && (writing || other->is_writable())) return u;
+    } else if (reserved_[static_cast<std::size_t>(u)]) {
+      if (file_id_of(implicit_name(u)) == f.id()) return u;
+    }
+  }
+  return 0;
+}
+
+void Units::reserve_implicit(int unit) {
+  if (in_range(unit)) reserved_[static_cast<std::size_t>(unit)] = true;
+}
+
+std::string Units::implicit_name(int unit) const {
+  const std::string base = "fort." + std::to_string(unit);
+  return implicit_dir_ == "." ? base : implicit_dir_ + "/" + base;
+}
+
+std::string Units::file_name(int unit) const {
+  if (const UnitFile* f = file(unit)) return f->name();
+  return implicit_name(unit);
+}
+
+OsError Units::close(int unit) {
+  if (!in_range(unit) || is_console(unit)) return {};
+  const auto u = static_cast<std::size_t>(unit);
+  OsError err = std::move(implicit_errors_[u]);
+  implicit_errors_[u] = {};
+  if (files_[u]) {
+    files_[u]->close();
+    err = files_[u]->error();
+    files_[u].reset();
+  }
+  return err;
 }
 
 bool Units::is_open(int unit) const {
   return file(unit) != nullptr;
 }
 
+OsError Units::flush(int unit) {
+  if (UnitFile* f = file(unit)) f->flush();
+  return error(unit);
+}
+
+OsError Units::error(int unit) const {
+  if (const UnitFile* f = file(unit)) return f->error();
+  if (!in_range(unit)) return {};
+  return implicit_errors_[static_cast<std::size_t>(unit)];
+}
+
 UnitFile* Units::file(int unit) const {
-  if (unit < 1 || unit > kMaxUnit) return nullptr;
+  if (!in_range(unit)) return nullptr;
   return files_[static_cast<std::size_t>(unit)].get();
 }
 
 UnitFile* Units::file_for_write(int unit) {
   if (UnitFile* f = file(unit)) return f;
-  if (unit < 1 || unit > kMaxUnit) return nullptr;
-  // First record on a unit nobody opened: it goes to "fort.<unit>".
-  const std::string name = implicit_dir_ + "/fort." + std::to_string(unit);
-  std::FILE* f = std::fopen(name.c_str(), "w+b");
-  if (!f) return nullptr;
-  files_[static_cast<std::size_t>(unit)] = std::make_unique<UnitFile>(f);
-  return files_[static_cast<std::size_t>(unit)].get();
+  if (!in_range(unit)) return nullptr;
+  OsError& failed = implicit_errors_[static_cast<std::size_t>(unit)];
+  if (failed) return nullptr;  // the records of a unit without a file are lost, and reported
+  // First record on a unit nobody opened: it goes to "fort.<unit>", which is
+  // emptied first unless it is in use by another unit.
+  const std::string name = implicit_name(unit);
+  OsError err;
+  OsFile f = OsFile::open_for_writing(name, err);
+  if (f.is_open()) {
+    if (const int other = clashing_unit(f, unit, true)) {
+      failed = same_file_error(file_name(other));
+      return nullptr;
+    }
+    if (!f.truncate(0, err)) f = OsFile();
+  }
+  if (!f.is_open()) {
+    failed = err.code ? err : io_error();
+    return nullptr;
+  }
+  attach(unit, std::move(f), name, true);
+  return file(unit);
 }
 
 void Units::write_text(int unit, std::string_view text) {
@@ -104,17 +172,31 @@ void Units::write(int unit, std::string_view record) {
   }
 }
 
-int Units::read_line(int unit, std::string& record) {
-  if (unit == 0 || unit == kConsoleIn) {
-    out_.flush();
-    if (!std::getline(in_, record)) {
-      record.clear();
+// One console line, of which at most kLongestAnswer characters are kept: the
+// rest of a longer line is read and dropped, so memory stays bounded whatever
+// arrives on the console.
+int Units::read_console(std::string& record) {
+  out_.flush();
+  record.clear();
+  std::streambuf* in = in_.rdbuf();
+  bool any = false;
+  for (;;) {
+    const auto c = in ? in->sbumpc() : std::char_traits<char>::eof();
+    if (c == std::char_traits<char>::eof()) {
+      if (any) break;  // a last line without a line end
+      in_.setstate(std::ios::eofbit);
       return kEndOfFile;
     }
-    if (record.size() > kLongestLine) record.resize(kLongestLine);
-    if (!record.empty() && record.back() == '\r') record.pop_back();
-    return 0;
+    any = true;
+    if (c == '\n') break;
+    if (record.size() < kLongestAnswer) record.push_back(static_cast<char>(c));
   }
+  if (!record.empty() && record.back() == '\r') record.pop_back();
+  return 0;
+}
+
+int Units::read_line(int unit, std::string& record) {
+  if (unit == 0 || unit == kConsoleIn) return read_console(record);
   UnitFile* f = file(unit);
   if (!f) {
     record.clear();
@@ -126,7 +208,7 @@ int Units::read_line(int unit, std::string& record) {
 int Units::read_upto(int unit, std::string& record, std::size_t length) {
   int rc;
   if (unit == 0 || unit == kConsoleIn) {
-    rc = read_line(unit, record);
+    rc = read_console(record);
   } else if (UnitFile* f = file(unit)) {
     rc = f->read(record, length);
   } else {
@@ -156,6 +238,12 @@ void Units::flush_all() {
   for (auto& f : files_) {
     if (f) f->flush();
   }
+}
+
+void Units::plant_fault(int unit, const PlantedFault& fault) {
+  if (!in_range(unit)) return;
+  planted_[static_cast<std::size_t>(unit)] = fault;
+  if (UnitFile* f = file(unit)) f->plant(fault);
 }
 
 }  // namespace velkan

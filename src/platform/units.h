@@ -1,31 +1,43 @@
 // The table of I/O units: the console as units 5 (answers) and 6 (prompts and
 // messages), sequential text files on units 1..99. Records are lines; a unit
 // that is written without having been opened writes to "fort.<unit>".
-// Every file-system call of the converter goes through this table.
+// Every file-system call of the converter goes through this table, and every
+// one is checked: a unit keeps the first error its file met.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/osfile.h"
+#include "platform/unitfile.h"
+
 namespace velkan {
 
+// OLD: the file must exist and is only read. NEW: it must not exist yet.
+// UNKNOWN: created when missing, an existing one is written from its start.
+// SCRATCH: a nameless temporary file.
 enum class FileStatus { kOld, kNew, kScratch, kUnknown };
 
 // Result of a read, as a Fortran IOSTAT: 0 a record was read, kEndOfFile at the
 // end of the file, a positive value for an error.
 inline constexpr int kEndOfFile = -1;
 
-class UnitFile;
+// Open refused because the file is already in use by another unit (open on
+// it, or the reserved "fort.<unit>" file of it); see Units::clash().
+inline constexpr int kSameFile = 5002;
 
 class Units {
  public:
   static constexpr int kConsoleIn = 5;
   static constexpr int kConsoleOut = 6;
   static constexpr int kMaxUnit = 99;
+  // Console answers longer than this are cut; the rest of the line is skipped.
+  static constexpr std::size_t kLongestAnswer = 4096;
 
   // `implicit_dir` is where "fort.<unit>" files are created.
   Units(std::istream& console_in, std::ostream& console_out, std::string implicit_dir = ".");
@@ -34,12 +46,29 @@ class Units {
   Units& operator=(const Units&) = delete;
 
   // Connects `unit` (1..99, not a console unit) to the named file; returns 0 or
-  // a positive error code.
-  // An open unit is closed first. A scratch file has no name.
+  // a positive error code, with the reason in open_error(). An open unit is
+  // closed first. A scratch file has no name. A file is never opened on two
+  // units when either may write it: such an open fails with kSameFile.
   int open(int unit, std::string_view path, FileStatus status);
-  // Closes the unit; a unit that is not open is left alone.
-  void close(int unit);
+  // The reason of the last failed open.
+  const OsError& open_error() const { return open_error_; }
+  // The unit whose file the last kSameFile open ran into.
+  int clash() const { return clash_; }
+
+  // Declares that `unit` writes its "fort.<unit>" file when it is written
+  // without having been opened: no other unit may open that file.
+  void reserve_implicit(int unit);
+  // The name of the file of `unit`: as it was opened, or its "fort.<unit>" file.
+  std::string file_name(int unit) const;
+
+  // Closes the unit; a unit that is not open is left alone. Returns the first
+  // error its file met, closing included (code 0: none).
+  OsError close(int unit);
   bool is_open(int unit) const;
+  // Writes out what is buffered for the unit; returns its first error so far.
+  OsError flush(int unit);
+  // The first error the unit's file has met so far (code 0: none).
+  OsError error(int unit) const;
 
   // Writes one record. Units 0, 5 and 6 are the console.
   void write(int unit, std::string_view record);
@@ -56,7 +85,7 @@ class Units {
   // blanks a padded record would end in carry nothing for a reader that
   // ignores trailing blanks.
   int read_upto(int unit, std::string& record, std::size_t length);
-  // Reads the next record whole (without its line end).
+  // Reads the next record whole (without its line end; at most 64 KiB of it).
   int read_line(int unit, std::string& record);
 
   void rewind(int unit);
@@ -65,15 +94,29 @@ class Units {
   // Writes out everything buffered (the console included).
   void flush_all();
 
+  // Test seam: the file on `unit` (the one open now, or the next one opened or
+  // created there) fails its reads or writes after the planted byte count.
+  void plant_fault(int unit, const PlantedFault& fault);
+
  private:
   UnitFile* file_for_write(int unit);
   UnitFile* file(int unit) const;
+  void attach(int unit, OsFile f, std::string name, bool writable);
+  int clashing_unit(const OsFile& f, int unit, bool writing) const;
+  int read_console(std::string& record);
+  std::string implicit_name(int unit) const;
   bool is_console(int unit) const { return unit == 0 || unit == kConsoleIn || unit == kConsoleOut; }
+  static bool in_range(int unit) { return unit >= 1 && unit <= kMaxUnit; }
 
   std::istream& in_;
   std::ostream& out_;
   std::string implicit_dir_;
   std::array<std::unique_ptr<UnitFile>, kMaxUnit + 1> files_;
+  std::array<bool, kMaxUnit + 1> reserved_{};
+  std::array<OsError, kMaxUnit + 1> implicit_errors_;
+  std::array<std::optional<PlantedFault>, kMaxUnit + 1> planted_;
+  OsError open_error_;
+  int clash_ = 0;
 };
 
 }  // namespace velkan

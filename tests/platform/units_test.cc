@@ -24,9 +24,10 @@ std::string next(test::TestIo& io, std::size_t n = 8, int unit = kUnit) {
   return rec;
 }
 
-std::string open_with(test::TestIo& io, const std::string& text) {
+std::string open_with(test::TestIo& io, const std::string& text,
+                      FileStatus status = FileStatus::kOld) {
   const std::string path = io.dir.write("in.txt", text);
-  EXPECT_EQ(io.units.open(kUnit, path, FileStatus::kOld), 0);
+  EXPECT_EQ(io.units.open(kUnit, path, status), 0);
   return path;
 }
 
@@ -158,7 +159,7 @@ TEST(Units, BackspaceAfterWritingReplacesTheLastRecord) {
 
 TEST(Units, WritingAfterReadingEndsTheFileThere) {
   test::TestIo io;
-  open_with(io, "a\nb\nc\n");
+  open_with(io, "a\nb\nc\n", FileStatus::kUnknown);
   EXPECT_EQ(next(io, 1), "a");
   io.units.write(kUnit, "new");
   io.units.close(kUnit);
@@ -167,7 +168,7 @@ TEST(Units, WritingAfterReadingEndsTheFileThere) {
 
 TEST(Units, WritingBehindALastLineWithoutLineEndStartsANewLine) {
   test::TestIo io;
-  open_with(io, "a\nb");
+  open_with(io, "a\nb", FileStatus::kUnknown);
   EXPECT_EQ(next(io, 1), "a");
   EXPECT_EQ(next(io, 1), "b");
   io.units.write(kUnit, "c");
