@@ -174,21 +174,22 @@ void Units::write(int unit, std::string_view record) {
 
 // One console line, of which at most kLongestAnswer characters are kept: the
 // rest of a longer line is read and dropped, so memory stays bounded whatever
-// arrives on the console.
+// arrives on the console; a line that has not ended after kLongestConsoleLine
+// characters is given up (kRunawayLine), so reading ends too.
 int Units::read_console(std::string& record) {
   out_.flush();
   record.clear();
   std::streambuf* in = in_.rdbuf();
-  bool any = false;
+  std::size_t length = 0;
   for (;;) {
     const auto c = in ? in->sbumpc() : std::char_traits<char>::eof();
     if (c == std::char_traits<char>::eof()) {
-      if (any) break;  // a last line without a line end
+      if (length > 0) break;  // a last line without a line end
       in_.setstate(std::ios::eofbit);
       return kEndOfFile;
     }
-    any = true;
     if (c == '\n') break;
+    if (++length > kLongestConsoleLine) return kRunawayLine;
     if (record.size() < kLongestAnswer) record.push_back(static_cast<char>(c));
   }
   if (!record.empty() && record.back() == '\r') record.pop_back();

@@ -31,13 +31,19 @@ inline constexpr int kEndOfFile = -1;
 // it, or the reserved "fort.<unit>" file of it); see Units::clash().
 inline constexpr int kSameFile = 5002;
 
+// A console line that did not end within Units::kLongestConsoleLine characters:
+// whatever sends it is not answering questions.
+inline constexpr int kRunawayLine = 5003;
+
 class Units {
  public:
   static constexpr int kConsoleIn = 5;
   static constexpr int kConsoleOut = 6;
   static constexpr int kMaxUnit = 99;
-  // Console answers longer than this are cut; the rest of the line is skipped.
+  // Console answers longer than this are cut; the rest of the line is skipped,
+  // up to kLongestConsoleLine characters in all, where reading gives up.
   static constexpr std::size_t kLongestAnswer = 4096;
+  static constexpr std::size_t kLongestConsoleLine = 1 << 20;
 
   // `implicit_dir` is where "fort.<unit>" files are created.
   Units(std::istream& console_in, std::ostream& console_out, std::string implicit_dir = ".");

@@ -133,5 +133,12 @@ TEST(UnitFaults, ConsoleLinesAreCutAndTheirRestSkipped) {
   EXPECT_EQ(io.units.read_line(5, rec), kEndOfFile);
 }
 
+TEST(UnitFaults, AConsoleLineThatNeverEndsIsGivenUp) {
+  test::TestIo io(std::string(Units::kLongestConsoleLine + 1, '\0') + "\nnever read\n");
+  std::string rec;
+  EXPECT_EQ(io.units.read_line(5, rec), kRunawayLine);
+  EXPECT_LE(rec.size(), Units::kLongestAnswer);
+}
+
 }  // namespace
 }  // namespace velkan
