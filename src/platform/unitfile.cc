@@ -12,7 +12,6 @@
 namespace velkan {
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
 constexpr std::size_t kRemembered = 16;
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The unit table: console units, named files, implicit "fort.<unit>" files.
 #include "platform/units.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <istream>
 #include <ostream>
@@ -52,6 +53,7 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     return open_error_.code;
   }
   if (const int other = clashing_unit(f, unit, writing)) {
+    if (!writing && !file(other) && !is_kept_input(f.id())) inputs_kept_.push_back(f.id());
     clash_ = other;
     open_error_ = same_file_error(file_name(other));
     return kSameFile;
@@ -78,6 +80,10 @@ int Units::clashing_unit(const OsFile& f, int unit, bool writing) const {
     }
   }
   return 0;
+}
+
+bool Units::is_kept_input(const FileId& id) const {
+  return std::find(inputs_kept_.begin(), inputs_kept_.end(), id) != inputs_kept_.end();
 }
 
 void Units::reserve_implicit(int unit) {
@@ -140,6 +146,10 @@ UnitFile* Units::file_for_write(int unit) {
   if (f.is_open()) {
     if (const int other = clashing_unit(f, unit, true)) {
       failed = same_file_error(file_name(other));
+      return nullptr;
+    }
+    if (is_kept_input(f.id())) {
+      failed = OsError{kSameFile, "Is a file that was named as an input"};
       return nullptr;
     }
     if (!f.truncate(0, err)) f = OsFile();

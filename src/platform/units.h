@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/osfile.h"
 #include "platform/unitfile.h"
@@ -54,7 +55,9 @@ class Units {
   // Connects `unit` (1..99, not a console unit) to the named file; returns 0 or
   // a positive error code, with the reason in open_error(). An open unit is
   // closed first. A scratch file has no name. A file is never opened on two
-  // units when either may write it: such an open fails with kSameFile.
+  // units when either may write it: such an open fails with kSameFile. A file
+  // refused as input because it is a reserved unit's "fort.<unit>" file is
+  // never overwritten as that file afterwards: it was named as an input.
   int open(int unit, std::string_view path, FileStatus status);
   // The reason of the last failed open.
   const OsError& open_error() const { return open_error_; }
@@ -109,6 +112,7 @@ class Units {
   UnitFile* file(int unit) const;
   void attach(int unit, OsFile f, std::string name, bool writable);
   int clashing_unit(const OsFile& f, int unit, bool writing) const;
+  bool is_kept_input(const FileId& id) const;
   int read_console(std::string& record);
   std::string implicit_name(int unit) const;
   bool is_console(int unit) const { return unit == 0 || unit == kConsoleIn || unit == kConsoleOut; }
@@ -121,6 +125,7 @@ class Units {
   std::array<bool, kMaxUnit + 1> reserved_{};
   std::array<OsError, kMaxUnit + 1> implicit_errors_;
   std::array<std::optional<PlantedFault>, kMaxUnit + 1> planted_;
+  std::vector<FileId> inputs_kept_;  // refused inputs that an implicit file must not overwrite
   OsError open_error_;
   int clash_ = 0;
 };

@@ -16,5 +16,9 @@ struct ProgramRun {
 // Runs velkan in `dir` with `args` (already quoted for the shell) and `answers`
 // on standard input.
 ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers);
+// The same with shell words before the program (already quoted), for example a
+// file-size limit ("ulimit -f 20 &&") or another user ("setpriv ...").
+ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers,
+                      const std::string& wrapper);
 
 }  // namespace velkan::test

@@ -75,10 +75,11 @@ TEST(Session, RetriedListingMenusAndEndOfInput) {
       test::run_velkan(dir, "1", "missing.lis\nmodel.lis\n3\n0\n2\n\n3\n0\n\n");
   const std::string expected =
       kStart + " Give FlexCom File Name (complete)   :  *** ERROR Opening File:missing.lis\n" +
-      "      Try once more !\n" + " Give FlexCom File Name (complete)   :  " + kReadModel + kMenu +
-      kNotImplemented + kMenu + kNotImplemented + kMenu + kNotImplemented + kMenu + kSubMenu +
-      kSubNotImplemented + kSubMenu + kSubNotImplemented + kSubMenu +
-      "\n Converting to Vomar......\n\n" + " Vomar model file name               :  " +
+      "      Reason: No such file or directory\n" + "      Try once more !\n" +
+      " Give FlexCom File Name (complete)   :  " + kReadModel + kMenu + kNotImplemented + kMenu +
+      kNotImplemented + kMenu + kNotImplemented + kMenu + kSubMenu + kSubNotImplemented + kSubMenu +
+      kSubNotImplemented + kSubMenu + "\n Converting to Vomar......\n\n" +
+      " Vomar model file name               :  " +
       "\n *** End of the console input: no answer to the last question.\n" + kFailed +
       "     Max used space:       4236\n" + "\n Return value from velkan: -1 \n";
   EXPECT_EQ(run.console, expected);

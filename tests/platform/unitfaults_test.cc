@@ -73,6 +73,23 @@ TEST(UnitFaults, TheMessageFileIsNotCreatedOverAFileInUse) {
   EXPECT_EQ(io.dir.read("fort.17"), "the listing\n");
 }
 
+TEST(UnitFaults, AnInputRefusedAsTheMessageFileIsNeverOverwrittenByIt) {
+  for (const bool renamed : {false, true}) {
+    test::TestIo io;
+    io.units.reserve_implicit(17);
+    const std::string listing = io.dir.write("fort.17", "the listing\n");
+    EXPECT_EQ(io.units.open(16, listing, FileStatus::kOld), kSameFile);
+    // Renamed away, the listing leaves the name to a new message file.
+    if (renamed) fs::rename(listing, io.dir.file("model.lis"));
+    io.units.write(17, "message");
+    EXPECT_EQ(io.units.close(17).code, renamed ? 0 : kSameFile) << renamed;
+    EXPECT_EQ(io.dir.read(renamed ? "model.lis" : "fort.17"), "the listing\n") << renamed;
+    if (renamed) {
+      EXPECT_EQ(io.dir.read("fort.17"), "message\n");
+    }
+  }
+}
+
 TEST(UnitFaults, PlantedFaultsFailReadsAndWritesAfterTheirByteCount) {
   struct Case {
     PlantedFault::Kind kind;
