@@ -40,7 +40,7 @@ TEST_F(StruTest, NamesFoldToUpperCaseAndAbsentOnesReadZero) {
 }
 
 TEST_F(StruTest, CapacityIsTwoHundredIdentifiers) {
-  for (int i = 0; i < 196; ++i) put(std::string("P").append(std::to_string(i)), i);
+  for (int i = 0; i < 196; ++i) put("P" + std::to_string(i), i);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(get("P195"), 195);
   put("ONEMORE", 1);
