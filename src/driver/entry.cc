@@ -1,5 +1,5 @@
-// Program entry: usage and version requests, work-array size, allocation report, driver call, exit
-// status.
+// Program entry: usage and version requests, work-array size, allocation
+// report, driver call, exit status.
 #include "driver/entry.h"
 
 #include <cmath>
