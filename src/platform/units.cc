@@ -44,7 +44,7 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
   } else if (status == FileStatus::kOld) {
     f = OsFile::open_for_reading(path, err);
   } else if (status == FileStatus::kNew && file_id_of(path)) {
-    err = OsError{EEXIST, os_error_text(EEXIST)};
+    err = exists_error();
   } else {
     f = OsFile::open_for_writing(path, err);
   }
