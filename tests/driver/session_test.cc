@@ -2,6 +2,7 @@
 // a reader failure and the end of the console input.
 #include <gtest/gtest.h>
 
+#include "platform/osfile.h"
 #include "run_program.h"
 
 namespace velkan {
@@ -73,9 +74,11 @@ TEST(Session, RetriedListingMenusAndEndOfInput) {
   dir.write("model.lis", kListing);
   const test::ProgramRun run =
       test::run_velkan(dir, "1", "missing.lis\nmodel.lis\n3\n0\n2\n\n3\n0\n\n");
+  OsError missing;
+  OsFile::open_for_reading(dir.file("missing.lis"), missing);  // the system's own words
   const std::string expected =
       kStart + " Give FlexCom File Name (complete)   :  *** ERROR Opening File:missing.lis\n" +
-      "      Reason: No such file or directory\n" + "      Try once more !\n" +
+      "      Reason: " + missing.text + "\n" + "      Try once more !\n" +
       " Give FlexCom File Name (complete)   :  " + kReadModel + kMenu + kNotImplemented + kMenu +
       kNotImplemented + kMenu + kNotImplemented + kMenu + kSubMenu + kSubNotImplemented + kSubMenu +
       kSubNotImplemented + kSubMenu + "\n Converting to Vomar......\n\n" +
