@@ -37,7 +37,8 @@ std::string model_listing(int nel, bool tensions = true) {
 struct ConversionRun {
   std::int32_t status = 0;
   std::string console, messages;
-  std::string dir;  // the run's folder, ending in '/'
+  std::string dir;      // the run's folder, ending in '/'
+  std::string listing;  // the listing's name as the answers give it
 };
 
 // Runs a conversion of `listing` in a fresh folder; in the answers "@" stands
@@ -49,7 +50,8 @@ ConversionRun run(const std::string& listing, std::string answers, int unit = 0,
   r.dir = io.dir.path().string() + "/";
   for (std::size_t at = answers.find('@'); at != std::string::npos; at = answers.find('@'))
     answers.replace(at, 1, r.dir);
-  io.in.str(io.dir.write("model.lis", listing) + "\n" + answers);
+  r.listing = io.dir.write("model.lis", listing);
+  io.in.str(r.listing + "\n" + answers);
   if (unit != 0) io.units.plant_fault(unit, fault);
   WorkArray wa(1000000);
   r.status = VELKAN(io.units, wa, wa.size(), 1);
@@ -130,11 +132,11 @@ TEST(FileFaults, AReadErrorOnTheListingIsAFailedRunNeverItsEnd) {
     const ConversionRun r =
         run(listing, answers, 16, PlantedFault{PlantedFault::Kind::kRead, at, io_error()});
     EXPECT_EQ(r.status, -1);
-    EXPECT_NE(r.console.find("\n" + error_lines("Reading", r.dir + "model.lis") + kFailedFrame),
+    EXPECT_NE(r.console.find("\n" + error_lines("Reading", r.listing) + kFailedFrame),
               std::string::npos)
         << r.console;
-    EXPECT_EQ(r.messages, "*** ERROR IN TRX_Size ***\nRead error in the listing " + r.dir +
-                              "model.lis: " + io_error().text + "\n" + kFailedFrame);
+    EXPECT_EQ(r.messages, "*** ERROR IN TRX_Size ***\nRead error in the listing " + r.listing +
+                              ": " + io_error().text + "\n" + kFailedFrame);
   }
 }
 
