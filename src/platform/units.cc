@@ -36,6 +36,11 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     return kBadUnit;
   }
   close(unit);
+  // The system would take a name only up to a NUL byte: another file.
+  if (path.find('\0') != std::string_view::npos) {
+    open_error_ = OsError{EINVAL, "Not a valid file name (it holds a NUL byte)"};
+    return open_error_.code;
+  }
   OsError err;
   OsFile f;
   const bool writing = status != FileStatus::kOld;

@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 TEST(UnitFaults, OnlyRegularFilesAreOpenedForReading) {
   test::TestIo io;
   fs::create_directory(io.dir.file("folder"));
-  std::vector<std::string> refused = {io.dir.file("missing.lis"), io.dir.file("folder")};
+  io.dir.write("abc", "a listing\n");
+  std::vector<std::string> refused = {io.dir.file("missing.lis"), io.dir.file("folder"),
+                                      io.dir.file("abc") + std::string(1, '\0') + "xyz"};
   if (fs::exists("/dev/null")) refused.push_back("/dev/null");
   for (const std::string& name : refused) {
     EXPECT_GT(io.units.open(16, name, FileStatus::kOld), 0) << name;
