@@ -1,6 +1,6 @@
 // The conversion driver: banner, listing, store, the four reading passes, the
 // operation menus, one conversion sequence, and the verdict.
-#include "driver/velkan.h"
+#include "driver/conversiondriver.h"
 
 #include <string>
 

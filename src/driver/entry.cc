@@ -9,8 +9,8 @@
 #include <ostream>
 #include <string>
 
+#include "driver/conversiondriver.h"
 #include "driver/usage.h"
-#include "driver/velkan.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "store/workarray.h"

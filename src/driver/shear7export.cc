@@ -1,8 +1,8 @@
 // Sub-operation 1: the Shear7 export.
 #include <algorithm>
 
-#include "driver/s7writ.h"
 #include "driver/sequences.h"
+#include "driver/shear7points.h"
 #include "listing/listing.h"
 #include "listing/readers.h"
 #include "store/arrays.h"

@@ -1,5 +1,5 @@
 // The Shear7 point table.
-#include "driver/s7writ.h"
+#include "driver/shear7points.h"
 
 #include "platform/numfmt.h"
 

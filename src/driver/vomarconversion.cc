@@ -15,11 +15,11 @@
 #include "store/dms.h"
 #include "store/ivlookup.h"
 #include "store/stru.h"
-#include "writer/uwrelm.h"
-#include "writer/uwrgeo.h"
-#include "writer/uwrmat.h"
-#include "writer/uwrnod.h"
-#include "writer/uwrsea.h"
+#include "writer/elementsection.h"
+#include "writer/geometrysections.h"
+#include "writer/materialsection.h"
+#include "writer/nodesection.h"
+#include "writer/seabedmodel.h"
 
 namespace velkan {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "driver/velkan.h"
+#include "driver/conversiondriver.h"
 #include "support/testio.h"
 
 namespace velkan {

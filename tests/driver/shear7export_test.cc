@@ -1,7 +1,7 @@
 // The Shear7 export, run through the driver with scripted answers.
 #include <gtest/gtest.h>
 
-#include "driver/velkan.h"
+#include "driver/conversiondriver.h"
 #include "lineinput/charutil.h"
 #include "support/testio.h"
 

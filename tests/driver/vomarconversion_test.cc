@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/conversion.h"
-#include "driver/velkan.h"
+#include "driver/conversiondriver.h"
 #include "driver/vomarmodel.h"
 #include "lineinput/charutil.h"
 #include "support/testio.h"
