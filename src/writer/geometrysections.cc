@@ -1,6 +1,6 @@
 // Cross-section and surface-geometry sections: the counting check and the
 // record groups in their order, shared by both writers.
-#include "writer/uwrgeo.h"
+#include "writer/geometrysections.h"
 
 #include <algorithm>
 #include <array>

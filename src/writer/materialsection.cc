@@ -1,5 +1,5 @@
 // Material section: the counting check and the record groups in their order.
-#include "writer/uwrmat.h"
+#include "writer/materialsection.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Node section of the Vomar model file.
-#include "writer/uwrnod.h"
+#include "writer/nodesection.h"
 
 #include <array>
 #include <numeric>

@@ -1,6 +1,6 @@
 // Generated sea-bed model: opening block, five lines per sea-bed node, and the
 // closing block with the node list.
-#include "writer/uwrsea.h"
+#include "writer/seabedmodel.h"
 
 #include <string>
 #include <string_view>

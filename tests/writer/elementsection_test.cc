@@ -1,6 +1,6 @@
 // Element records: value choices, narrow and wide layouts, group order and
 // headers, the counting warning, damaged indices and the failure line.
-#include "writer/uwrelm.h"
+#include "writer/elementsection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Cross-section and surface-geometry records: pipe layouts and the shear
 // test, every other code, group order, merged-away surface pipes, warnings
 // and the failure line.
-#include "writer/uwrgeo.h"
+#include "writer/geometrysections.h"
 
 #include <gtest/gtest.h>
 

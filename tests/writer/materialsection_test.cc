@@ -1,6 +1,6 @@
 // Material records: every code in group order, the spring matrix choice,
 // curve lengths, spring references, the warning and the failure line.
-#include "writer/uwrmat.h"
+#include "writer/materialsection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Node records: the two layouts, the boundary-code rules, ascending order and
 // the failure line.
-#include "writer/uwrnod.h"
+#include "writer/nodesection.h"
 
 #include <gtest/gtest.h>
 

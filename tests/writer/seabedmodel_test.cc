@@ -1,6 +1,6 @@
 // Sea-bed model: the opening and closing blocks, the five lines per sea-bed
 // node in store order, the level test and the node-list lines.
-#include "writer/uwrsea.h"
+#include "writer/seabedmodel.h"
 
 #include <gtest/gtest.h>
 
