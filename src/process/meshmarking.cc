@@ -7,8 +7,8 @@
 
 #include "platform/numfmt.h"
 #include "process/coarsen.h"
+#include "process/errorreport.h"
 #include "process/meshwalk.h"
-#include "process/report.h"
 #include "store/ivlookup.h"
 
 namespace velkan {

@@ -1,6 +1,6 @@
 // Hinge materials: one pair of spring curves for all hinge materials, their
 // external numbers when the usual ones are taken, and the refusals.
-#include "process/hinge.h"
+#include "process/hingematerials.h"
 
 #include <gtest/gtest.h>
 

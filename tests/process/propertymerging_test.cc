@@ -1,6 +1,6 @@
 // Merging of equal properties: the merge map, the renumbering of the elements,
 // the compaction with cleared tails, the console listing and the refusals.
-#include "process/shrink.h"
+#include "process/propertymerging.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Hinge materials.
-#include "process/hinge.h"
+#include "process/hingematerials.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,8 +7,8 @@
 #include <unordered_set>
 
 #include "platform/numfmt.h"
-#include "process/mkprop.h"
-#include "process/report.h"
+#include "process/errorreport.h"
+#include "process/propertybuilder.h"
 
 namespace velkan {
 namespace {

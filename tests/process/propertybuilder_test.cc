@@ -1,6 +1,6 @@
 // The cross-section and material builder: the example rows, the constants, the
 // hinge materials, the index arrays and the zero axial stiffness.
-#include "process/mkprop.h"
+#include "process/propertybuilder.h"
 
 #include <gtest/gtest.h>
 

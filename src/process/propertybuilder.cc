@@ -1,11 +1,11 @@
 // The cross-section and material builder. Every value is evaluated in the
 // order written, so equal listings give bit-equal rows for the merging.
-#include "process/mkprop.h"
+#include "process/propertybuilder.h"
 
 #include <string>
 
 #include "platform/numfmt.h"
-#include "process/report.h"
+#include "process/errorreport.h"
 
 namespace velkan {
 namespace {

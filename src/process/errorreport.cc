@@ -1,5 +1,5 @@
 // Failure reports of the processing routines.
-#include "process/report.h"
+#include "process/errorreport.h"
 
 #include <string>
 

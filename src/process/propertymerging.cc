@@ -1,13 +1,13 @@
 // Merging of equal properties: the merge map, the console listing of what was
 // merged, the element renumbering and the compaction of the table.
-#include "process/shrink.h"
+#include "process/propertymerging.h"
 
 #include <algorithm>
 #include <string>
 
 #include "platform/numfmt.h"
+#include "process/errorreport.h"
 #include "process/propmap.h"
-#include "process/report.h"
 
 namespace velkan {
 namespace {

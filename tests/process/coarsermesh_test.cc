@@ -1,7 +1,5 @@
 // The coarser mesh: marking along segments, the choice of the start element,
 // compaction of elements and nodes, hinge marks, and the walk failures.
-#include "process/coarsen.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "process/coarsen.h"
 #include "process/realvec.h"
 #include "support/testio.h"
 
