@@ -1,6 +1,7 @@
-// Rounding a real to the nearest 32-bit integer, halves away from zero, as the
-// Fortran intrinsic NINT does; values beyond the 32-bit range are clamped and a
-// NaN gives 0, so no input can make the conversion undefined.
+// Whole numbers from reals: rounding to the nearest 32-bit integer, halves away
+// from zero, as the Fortran intrinsic NINT does, and truncation toward zero.
+// Values beyond the 32-bit range are clamped to its nearest end and a NaN gives
+// 0, so no input can make the conversion undefined.
 #pragma once
 
 #include <cmath>
@@ -8,12 +9,21 @@
 
 namespace velkan {
 
+namespace detail {
+inline std::int32_t clamped_whole(double whole) {
+  if (std::isnan(whole)) return 0;
+  if (whole >= 2147483647.0) return INT32_MAX;
+  if (whole <= -2147483648.0) return INT32_MIN;
+  return static_cast<std::int32_t>(whole);
+}
+}  // namespace detail
+
 inline std::int32_t nint(double x) {
-  if (std::isnan(x)) return 0;
-  const double r = std::round(x);
-  if (r >= 2147483647.0) return INT32_MAX;
-  if (r <= -2147483648.0) return INT32_MIN;
-  return static_cast<std::int32_t>(r);
+  return detail::clamped_whole(std::round(x));
+}
+
+inline std::int32_t truncated_int(double x) {
+  return detail::clamped_whole(std::trunc(x));
 }
 
 }  // namespace velkan

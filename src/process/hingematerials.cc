@@ -9,6 +9,7 @@
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
 #include "process/propertybuilder.h"
+#include "store/indexchecks.h"
 
 namespace velkan {
 namespace {
@@ -52,9 +53,9 @@ std::optional<CurveNumbers> curve_numbers(ConstIntSpan mexmat, std::int32_t nma)
 std::string refusal(std::int32_t nel, std::int32_t nma, ConstIntSpan melmat, ConstIntSpan mhinge,
                     ConstIntSpan matyp, ConstIntSpan mexmat, RealSpan tmapa, std::int32_t mxmapr) {
   const std::int64_t room = std::int64_t{std::max(nma, 0)} + 2;
-  if (nma < 0 || mxmapr < kCurveWords || !holds(matyp.size(), room) ||
-      !holds(mexmat.size(), room) || !holds(tmapa.size(), room * mxmapr) ||
-      !holds(melmat.size(), std::max(nel, 0)) || !holds(mhinge.size(), std::max(nel, 0))) {
+  if (nma < 0 || mxmapr < kCurveWords || !has_room(matyp.size(), room) ||
+      !has_room(mexmat.size(), room) || !has_room(tmapa.size(), room * mxmapr) ||
+      !has_room(melmat.size(), std::max(nel, 0)) || !has_room(mhinge.size(), std::max(nel, 0))) {
     return Line().a("   No room for the spring curves after materials:").i(nma, 10).str();
   }
   for (std::size_t e = 0; e < count_of(nel); ++e) {

@@ -10,7 +10,9 @@
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
 #include "store/connectivity.h"
+#include "store/indexchecks.h"
 #include "store/ivlookup.h"
+#include "store/status.h"
 
 namespace velkan {
 namespace {
@@ -116,13 +118,13 @@ bool arrays_fit(std::int32_t nel, std::int32_t nnp, std::int32_t mxelnp,
     return false;
   }
   for (const std::size_t n : element_arrays) {
-    if (!holds(n, nel)) return false;
+    if (!has_room(n, nel)) return false;
   }
   const std::int64_t n = nnp;
-  return holds(melecc.size(), std::int64_t{mpmnpc[static_cast<std::size_t>(nel)]} - 1) &&
-         holds(mnpex.size(), n) && holds(nboun.size(), n * std::int64_t{kBoundCodes}) &&
-         holds(tcoord.size(), n * std::int64_t{kCoords}) && holds(mnelnp.size(), n) &&
-         holds(melnp.size(), n * mxelnp);
+  return has_room(melecc.size(), std::int64_t{mpmnpc[static_cast<std::size_t>(nel)]} - 1) &&
+         has_room(mnpex.size(), n) && has_room(nboun.size(), n * std::int64_t{kBoundCodes}) &&
+         has_room(tcoord.size(), n * std::int64_t{kCoords}) && has_room(mnelnp.size(), n) &&
+         has_room(melnp.size(), n * mxelnp);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "process/coarsen.h"
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
+#include "store/indexchecks.h"
 #include "store/ivlookup.h"
 
 namespace velkan {
@@ -132,8 +133,9 @@ bool arrays_fit(std::int32_t nseg, ConstIntSpan segments, std::int32_t nel, std:
                 IntSpan mskpel, IntSpan mscra) {
   if (nel < 0 || nnp < 0 || !element_pointers_fit(mpmnpc, nel, mnpc.size())) return false;
   const std::int64_t entries = std::int64_t{mpmnpc[static_cast<std::size_t>(nel)]} - 1;
-  return holds(segments.size(), std::int64_t{std::max(nseg, 0)} * 3) && holds(mnpex.size(), nnp) &&
-         holds(melex.size(), nel) && holds(mskpel.size(), nel) && holds(mscra.size(), entries);
+  return has_room(segments.size(), std::int64_t{std::max(nseg, 0)} * 3) &&
+         has_room(mnpex.size(), nnp) && has_room(melex.size(), nel) &&
+         has_room(mskpel.size(), nel) && has_room(mscra.size(), entries);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
+#include "store/indexchecks.h"
 
 namespace velkan {
 namespace {
@@ -68,11 +69,11 @@ bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, Real
                 std::initializer_list<std::size_t> int_sizes) {
   if (mxgepr < kWordsRead || mxmapr < kMatWordsWritten) return false;
   for (const std::size_t n : int_sizes) {
-    if (!holds(n, nel)) return false;
+    if (!has_room(n, nel)) return false;
   }
   const std::int64_t geo = nel * mxgepr;
-  return holds(elprop.size(), geo) && holds(tcrgeo.size(), geo) && holds(tsugeo.size(), geo) &&
-         holds(tmapa.size(), nel * mxmapr);
+  return has_room(elprop.size(), geo) && has_room(tcrgeo.size(), geo) &&
+         has_room(tsugeo.size(), geo) && has_room(tmapa.size(), nel * mxmapr);
 }
 
 // The error block on the message unit and on the console (once when they are one).

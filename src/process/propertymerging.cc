@@ -8,6 +8,7 @@
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
 #include "process/propmap.h"
+#include "store/indexchecks.h"
 
 namespace velkan {
 namespace {
@@ -60,8 +61,8 @@ std::string refusal(RealSpan prop, std::int32_t mxpr, std::int32_t npr, double t
                     std::int32_t nel, ConstIntSpan melpr, std::size_t row_arrays) {
   if (!(tol > 0.0)) return Line().a("   Merge tolerance is not positive:").e(tol, 12, 4).str();
   const std::int64_t rows = std::max(npr, 0);
-  if (mxpr < 0 || !holds(row_arrays, rows) || !holds(prop.size(), rows * mxpr) ||
-      !holds(melpr.size(), std::max(nel, 0))) {
+  if (mxpr < 0 || !has_room(row_arrays, rows) || !has_room(prop.size(), rows * mxpr) ||
+      !has_room(melpr.size(), std::max(nel, 0))) {
     return Line().a("   Arrays too short for properties:").i(npr, 10).str();
   }
   for (std::size_t e = 0; e < count_of(nel); ++e) {

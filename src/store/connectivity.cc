@@ -7,17 +7,11 @@
 #include <cstdint>
 
 #include "platform/numfmt.h"
+#include "store/indexchecks.h"
+#include "store/status.h"
 
 namespace velkan {
 namespace {
-
-std::size_t count_of(std::int64_t n) {
-  return static_cast<std::size_t>(std::max<std::int64_t>(n, 0));
-}
-
-bool holds(std::size_t size, std::int64_t needed) {
-  return needed <= static_cast<std::int64_t>(size);
-}
 
 // The head of a stopping error: an empty line, the routine line, two empty lines.
 void error_head(Units& io, int unit) {
@@ -25,10 +19,6 @@ void error_head(Units& io, int unit) {
   io.write(unit, "  *** ERROR IN MKELNP ***");
   io.newline(unit);
   io.newline(unit);
-}
-
-std::int32_t at_or_zero(ConstIntSpan v, std::int64_t k) {
-  return k >= 1 && holds(v.size(), k) ? v[static_cast<std::size_t>(k - 1)] : 0;
 }
 
 }  // namespace
@@ -40,8 +30,8 @@ void MKELNP(Units& io, ConstIntSpan MNPC, ConstIntSpan MPMNPC, std::int32_t NEL,
   const std::int64_t nel = std::max(NEL, 0);
   const std::int64_t nnp = std::max(NNP, 0);
   const std::int64_t limit = std::max(MXELNP, 0);
-  if (!holds(MNELNP.size(), nnp) || !holds(MELNP.size(), limit * nnp) ||
-      !holds(MPMNPC.size(), nel + 1)) {
+  if (!has_room(MNELNP.size(), nnp) || !has_room(MELNP.size(), limit * nnp) ||
+      !has_room(MPMNPC.size(), nel + 1)) {
     error_head(io, unit);
     io.write(unit,
              Line().a("   Arrays too short for nodes/elements: ").i(NNP, 10).i(NEL, 10).str());
@@ -54,11 +44,11 @@ void MKELNP(Units& io, ConstIntSpan MNPC, ConstIntSpan MPMNPC, std::int32_t NEL,
   for (std::int64_t i = 1; i <= nel; ++i) {
     const std::int64_t first = MPMNPC[count_of(i - 1)];
     const std::int64_t end = MPMNPC[count_of(i)];
-    if (end > first && (first < 1 || !holds(MNPC.size(), end - 1))) {
+    if (end > first && (first < 1 || !has_room(MNPC.size(), end - 1))) {
       error_head(io, unit);
       io.write(unit, Line()
                          .a("   Element ")
-                         .i(at_or_zero(MELEX, i), 10)
+                         .i(entry_or_zero(MELEX, i), 10)
                          .a(" has node pointers outside the node list")
                          .str());
       status = -1;
@@ -70,7 +60,7 @@ void MKELNP(Units& io, ConstIntSpan MNPC, ConstIntSpan MPMNPC, std::int32_t NEL,
         error_head(io, unit);
         io.write(unit, Line()
                            .a("   Element ")
-                           .i(at_or_zero(MELEX, i), 10)
+                           .i(entry_or_zero(MELEX, i), 10)
                            .a(" connected to illegal node: ")
                            .i(g, 10)
                            .str());
@@ -84,7 +74,7 @@ void MKELNP(Units& io, ConstIntSpan MNPC, ConstIntSpan MPMNPC, std::int32_t NEL,
         io.write(unit, Line().a("   Limit                      ").i(MXELNP, 10).str());
         io.write(unit, Line().a("   Calculated number of elem. ").i(t, 10).str());
         io.write(unit,
-                 Line().a("   Node causing the error     ").i(at_or_zero(MNPEX, g), 10).str());
+                 Line().a("   Node causing the error     ").i(entry_or_zero(MNPEX, g), 10).str());
         status = -1;
         return;
       }
@@ -99,8 +89,8 @@ void MKELNP(Units& io, ConstIntSpan MNPC, ConstIntSpan MPMNPC, std::int32_t NEL,
     io.newline(unit);
     io.newline(unit);
     io.write(unit,
-             Line().a("   No elements connected to node: ").i(at_or_zero(MNPEX, n), 10).str());
-    if (status > INT32_MIN) --status;
+             Line().a("   No elements connected to node: ").i(entry_or_zero(MNPEX, n), 10).str());
+    decrement(status);
   }
 }
 

@@ -1,5 +1,7 @@
-// Status counters: failures decrement a 32-bit status word. The decrement wraps
-// instead of overflowing, so even a corrupt counter stays defined behaviour.
+// Status counters: a routine that fails lowers its caller's 32-bit status word
+// (and the DMS its error counter) by one. The count stops at the lowest value
+// instead of wrapping around, so a failure can never turn into a status that
+// reads as success.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +9,7 @@
 namespace velkan {
 
 inline void decrement(std::int32_t& status) {
-  status = static_cast<std::int32_t>(static_cast<std::uint32_t>(status) - 1u);
+  if (status > INT32_MIN) --status;
 }
 
 }  // namespace velkan

@@ -10,6 +10,12 @@ void write_header(Units& io, int unit, std::initializer_list<std::string_view> l
   for (const std::string_view line : lines) io.write(unit, line);
 }
 
+Line record_start(std::string_view keyword, std::int32_t number) {
+  Line l;
+  l.a(keyword).i(number, 9);
+  return l;
+}
+
 void write_failure(Units& io, int unit, std::string_view routine, std::int32_t& status) {
   io.newline(unit);
   std::string text = "  *** ERROR IN ";

@@ -1,5 +1,6 @@
-// Lines that all model-file writers share: the group header, the error report
-// a writer leaves in the model file, and runs of fixed-width integer fields.
+// Lines that all model-file writers share: the group header, the start of a
+// record, the error report a writer leaves in the model file, and runs of
+// fixed-width integer fields.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,9 @@ inline constexpr std::string_view kQuoteLine = "'";
 
 // Writes the header lines of a record group, each as it stands.
 void write_header(Units& io, int unit, std::initializer_list<std::string_view> lines);
+
+// The start of a record: the keyword field and the external number as I9.
+Line record_start(std::string_view keyword, std::int32_t number);
 
 // A writer's failure: an empty line and "  *** ERROR IN <routine> ***" in the
 // model file; the status becomes -1.

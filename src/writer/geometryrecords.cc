@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "writer/conventions.h"
 
@@ -22,12 +23,6 @@ class Words {
 
 constexpr double kThinLimit = 0.01;     // below it a pipe is written with five decimals
 constexpr double kDiam2Limit = 1.0E-8;  // a Diam2 above it is written
-
-Line record_start(std::string_view keyword, std::int32_t number) {
-  Line l;
-  l.a(keyword).i(number, 9);
-  return l;
-}
 
 // Do, Thick, then Shear_y, Shear_z when significant (or when Diam2 is written), then Diam2.
 void write_pipe(Units& io, int unit, GeometrySection section, std::int32_t number, const Words& w) {
@@ -94,18 +89,18 @@ void write_lsection(Units& io, int unit, std::int32_t number, const Words& w) {
 
 // Kind 1 a sphere, kind 4 a pontoon; other kinds have no record.
 void write_buoygeo(Units& io, int unit, std::int32_t number, const Words& w) {
-  const std::int32_t kind = nearest_int(w(1));
+  const std::int32_t kind = nint(w(1));
   if (kind != 1 && kind != 4) return;
   Line l = record_start(" BUOYGEO  ", number);
-  l.a(kind == 1 ? "     Sphere   " : "     Pontoon  ").f(w(2), 10, 3).i(nearest_int(w(3)), 10);
+  l.a(kind == 1 ? "     Sphere   " : "     Pontoon  ").f(w(2), 10, 3).i(nint(w(3)), 10);
   io.write(unit, l.str());
 }
 
 // A wing profile: its own header and record for kinds 1 and 2, then in every
 // case the coefficient line of words m..m+3 and m+5..m+9.
 void write_wingprof(Units& io, int unit, std::int32_t number, const Words& w) {
-  const std::int64_t m = nearest_int(w(1));
-  const std::int32_t kind = nearest_int(w(2));
+  const std::int64_t m = nint(w(1));
+  const std::int32_t kind = nint(w(2));
   if (kind == 1) {
     write_header(io, unit,
                  {kQuoteLine,

@@ -31,7 +31,7 @@ void write_section(Units& io, const GeometryTables& t, IntSpan mscra, IntSpan ms
   std::array<std::vector<std::int32_t>, std::size(kGeometryCodes)> members;
   std::int64_t known = 0;
   for (std::int32_t i = 1; i <= t.count; ++i) {
-    const std::int32_t code = entry(t.types, i);
+    const std::int32_t code = entry_or_zero(t.types, i);
     if (!is_geometry_code(t.section, code)) continue;
     ++known;
     for (std::size_t g = 0; g < members.size(); ++g) {
@@ -50,7 +50,7 @@ void write_section(Units& io, const GeometryTables& t, IntSpan mscra, IntSpan ms
     const Ranking ranking = code == 1 ? Ranking::kOrderListSkip : Ranking::kPlaceByPlace;
     const GroupOrder order = order_group(members[g], t.external, first, ranking, mscra, msort);
     for (const std::int32_t i : order.items) {
-      write_geometry(io, unit, t.section, code, entry(t.external, i), rows, i);
+      write_geometry(io, unit, t.section, code, entry_or_zero(t.external, i), rows, i);
     }
     if (order.failed) return write_failure(io, unit, t.routine, status);
   }

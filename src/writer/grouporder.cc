@@ -11,8 +11,8 @@ namespace {
 // Appends the item holding the number at place j of the group; false when j
 // is no place of the group or its number is not found.
 bool trace_place(ConstIntSpan keys, std::int32_t j, const FirstPositions& first, GroupOrder& out) {
-  if (!holds(keys, j)) return false;
-  const std::int32_t item = first.find(entry(keys, j));
+  if (!is_position(keys, j)) return false;
+  const std::int32_t item = first.find(entry_or_zero(keys, j));
   if (item < 1) return false;
   out.items.push_back(item);
   return true;
@@ -23,7 +23,7 @@ void by_order_list(ConstIntSpan keys, const FirstPositions& first, bool skip_emp
   const auto m = static_cast<std::int32_t>(keys.size());
   order_list(m, keys, msort);
   for (std::int32_t k = 1; k <= m; ++k) {
-    const std::int32_t j = entry(msort, k);
+    const std::int32_t j = entry_or_zero(msort, k);
     if (j < 1 && skip_empty) continue;
     if (!trace_place(keys, j, first, out)) {
       out.failed = true;
@@ -59,7 +59,7 @@ GroupOrder order_group(std::span<const std::int32_t> members, ConstIntSpan exter
     out.failed = true;
     return out;
   }
-  for (std::size_t k = 0; k < m; ++k) mscra[k] = entry(external, members[k]);
+  for (std::size_t k = 0; k < m; ++k) mscra[k] = entry_or_zero(external, members[k]);
   const ConstIntSpan keys = mscra.first(m);
   out.items.reserve(m);
   if (ranking == Ranking::kPlaceByPlace) {

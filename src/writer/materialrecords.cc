@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "writer/conventions.h"
 
@@ -14,12 +15,6 @@ namespace {
 constexpr int kSpringOrder = 6;
 constexpr int kElastoPlasticCurve = 4;  // curve kind written as ELPLCURV
 constexpr int kFirstCurveWord = 9;      // curve points (P, Delta) start at word 9
-
-Line record_start(std::string_view keyword, std::int32_t number) {
-  Line l;
-  l.a(keyword).i(number, 9);
-  return l;
-}
 
 // A record of `keyword`, a literal and words 1..last as 1P E11.3 (codes 10 and 12).
 void write_typed(Units& io, int unit, std::string_view literal, std::int32_t number,
@@ -80,7 +75,7 @@ void write_mref(Units& io, int unit, std::int32_t number, const RealRows& rows, 
                 ConstIntSpan mexmat) {
   Line l = record_start(" MREF     ", number);
   for (int k = 1; k <= 6; ++k) {
-    l.i(external_or_index(mexmat, nearest_int(rows.word(row, k))), 9);
+    l.i(external_or_index(mexmat, nint(rows.word(row, k))), 9);
   }
   io.write(unit, l.str());
 }

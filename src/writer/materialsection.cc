@@ -17,7 +17,7 @@ void UWRMAT(Units& io, std::int32_t nma, std::int32_t mxmapr, ConstIntSpan mexma
   std::array<std::vector<std::int32_t>, std::size(kMaterialCodes)> members;
   std::int64_t known = 0;
   for (std::int32_t i = 1; i <= nma; ++i) {
-    const std::int32_t code = entry(matyp, i);
+    const std::int32_t code = entry_or_zero(matyp, i);
     for (std::size_t g = 0; g < members.size(); ++g) {
       if (kMaterialCodes[g] != code) continue;
       members[g].push_back(i);
@@ -36,7 +36,7 @@ void UWRMAT(Units& io, std::int32_t nma, std::int32_t mxmapr, ConstIntSpan mexma
     const GroupOrder order =
         order_group(members[g], numbers, first, Ranking::kPlaceByPlace, mscra, IntSpan{});
     for (const std::int32_t i : order.items) {
-      write_material(io, unit, code, entry(numbers, i), rows, i, numbers);
+      write_material(io, unit, code, entry_or_zero(numbers, i), rows, i, numbers);
     }
     if (order.failed) return write_failure(io, unit, "UWRMAT", status);
   }

@@ -1,24 +1,18 @@
 // Reads of model-store arrays for the writers. Every read is checked: an index
 // outside its array never touches memory and yields a neutral value instead,
 // so that damaged connectivity or index arrays cannot make a writer read
-// beyond what it was given. Also the integer conversions of stored reals.
+// beyond what it was given.
 #pragma once
 
 #include <cstdint>
 
+#include "store/indexchecks.h"
 #include "store/realspan.h"
 
 namespace velkan {
 
 // Single-precision 1.0E-6, widened: the threshold of the shear and spring tests.
 inline constexpr double kSignificant = 9.999999974752427E-7;
-
-// Whether `pos` (counted from 1) is a position of `v`.
-bool holds(ConstIntSpan v, std::int64_t pos);
-// Entry `pos` (counted from 1) of `v`; 0 when `pos` is outside `v`.
-std::int32_t entry(ConstIntSpan v, std::int64_t pos);
-// The first `n` entries of `v` (all of `v` when shorter, none when n < 1).
-ConstIntSpan leading(ConstIntSpan v, std::int64_t n);
 
 // External number of `index` in `ex`; 0 when the index is no position of `ex`
 // (nothing referenced, or an index the array does not hold).
@@ -40,11 +34,5 @@ class RealRows {
   RealSpan table_;
   std::int32_t row_length_;
 };
-
-// Nearest integer, halves away from zero. Values beyond the 32-bit range give
-// its nearest end; NaN gives 0.
-std::int32_t nearest_int(double v);
-// Integer part (truncation toward zero), with the same limits.
-std::int32_t truncated_int(double v);
 
 }  // namespace velkan

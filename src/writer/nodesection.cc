@@ -19,7 +19,8 @@ constexpr std::int64_t kAllSuppressed = 54;  // e.g. six codes 9: the node is no
 std::array<std::int32_t, kDofs> written_codes(ConstIntSpan nboun, std::int32_t node) {
   std::array<std::int32_t, kDofs> codes{};
   for (int d = 0; d < kDofs; ++d) {
-    const std::int32_t c = entry(nboun, static_cast<std::int64_t>(node - 1) * kDofs + d + 1);
+    const std::int32_t c =
+        entry_or_zero(nboun, static_cast<std::int64_t>(node - 1) * kDofs + d + 1);
     codes[d] = (c == 4 || c == 5) ? 0 : c;
   }
   return codes;
@@ -31,7 +32,7 @@ void write_node(Units& io, int unit, ConstIntSpan mnpex, const RealRows& coords,
   const std::int64_t sum = std::accumulate(codes.begin(), codes.end(), std::int64_t{0});
   if (sum == kAllSuppressed) return;
   Line l;
-  l.a(" NODE     ").i(entry(mnpex, node), 10);
+  l.a(" NODE     ").i(entry_or_zero(mnpex, node), 10);
   for (int k = 1; k <= 3; ++k) l.f(coords.word(node, k), 15, 3);
   if (sum != 0) {
     l.x(2);
@@ -51,7 +52,7 @@ void UWRNOD(Units& io, std::int32_t nnp, ConstIntSpan mnpex, RealSpan tcoord, Co
        "'            Node ID            X              Y              Z    Boundary code"});
   const RealRows coords(tcoord, 3);
   for (std::int32_t k = 1; k <= nnp; ++k) {
-    const std::int32_t node = entry(msort, k);
+    const std::int32_t node = entry_or_zero(msort, k);
     if (node < 1) return write_failure(io, unit, "UWRNOD", status);
     write_node(io, unit, mnpex, coords, nboun, node);
   }

@@ -94,9 +94,9 @@ void UWRSEA(Units& io, double zmax, std::int32_t nnp, RealSpan tcoord, ConstIntS
   std::vector<std::int32_t> seabed;
   for (std::int32_t i = 1; i <= nnp; ++i) {
     // A node without stored coordinates or number is not a sea-bed node.
-    if (!holds(mnpex, i) || static_cast<std::uint64_t>(i) * 3 > tcoord.size()) break;
+    if (!is_position(mnpex, i) || static_cast<std::uint64_t>(i) * 3 > tcoord.size()) break;
     if (!(coords.word(i, 3) - kLevelTolerance <= zmax)) continue;
-    const std::int32_t n = entry(mnpex, i);
+    const std::int32_t n = entry_or_zero(mnpex, i);
     seabed.push_back(n);
     write_node_block(io, unit, n, reference_tail, curve_tail);
   }
