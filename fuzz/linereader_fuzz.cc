@@ -25,6 +25,7 @@
 #include "lineinput/linereader.h"
 #include "lineinput/rdmix.h"
 #include "lineinput/strsplit.h"
+#include "platform/consoleunits.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "workfolder.h"
@@ -33,8 +34,8 @@ namespace {
 
 using velkan::fuzz::as_text;
 
-constexpr int kUnit = velkan::Units::kConsoleIn;
-constexpr int kPrintUnit = velkan::Units::kConsoleOut;
+constexpr int kUnit = velkan::LTI;
+constexpr int kPrintUnit = velkan::LTO;
 constexpr std::array<std::int32_t, 8> kLineLengths = {132, 80, 1, 2048, 8, 40, 133, 2047};
 
 void check(bool ok, const char* what) {
@@ -116,9 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   velkan::line_reader() = velkan::LineReaderState{};
   std::int32_t status = 0;
-  const std::int32_t echo = (options & 8) != 0 ? velkan::Units::kConsoleOut : -1;
-  velkan::FIIOPN(io, kLineLengths[options >> 5], 8, kUnit, velkan::Units::kConsoleOut, echo,
-                 status);
+  const std::int32_t echo = (options & 8) != 0 ? velkan::LTO : -1;
+  velkan::FIIOPN(io, kLineLengths[options >> 5], 8, kUnit, velkan::LTO, echo, status);
   check(status == 0, "the reader opens");
   if ((options & 1) != 0) velkan::FIICHR(' ', 3);
   if ((options & 2) != 0) velkan::FIISET(0, 11);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/coarsen.h"
 #include "store/arrays.h"
@@ -63,7 +64,7 @@ bool fix_riser_ends(Conversion& c, VomarModel& m, const std::vector<Riser>& rise
     for (const std::int32_t node : {riser.first, riser.last}) {
       const std::int32_t n = nodes.find(node);
       if (n == 0) {
-        c.io.write(Units::kConsoleOut, Line().a("Illegal node:").i(node, 8).str());
+        c.io.write(LTO, Line().a("Illegal node:").i(node, 8).str());
         return false;
       }
       for (std::size_t k = 0; k < 6; ++k) m.nboun[6 * static_cast<std::size_t>(n - 1) + k] = 1;
@@ -81,7 +82,7 @@ bool segment_ends_known(Conversion& c, const VomarModel& m,
   for (std::size_t s = 0; s + 2 < segments.size(); s += 3) {
     for (const std::int32_t node : {segments[s], segments[s + 1]}) {
       if (nodes.find(node) != 0) continue;
-      c.io.write(Units::kConsoleOut, Line().a("Illegal node:").i(node, 8).str());
+      c.io.write(LTO, Line().a("Illegal node:").i(node, 8).str());
       return false;
     }
   }

@@ -7,14 +7,13 @@
 
 #include "driver/dialogue.h"
 #include "driver/runend.h"
+#include "platform/consoleunits.h"
 #include "platform/units.h"
 #include "store/workarray.h"
 
 namespace velkan {
 
-// Unit numbers of a run.
-inline constexpr int LTI = 5;
-inline constexpr int LTO = 6;
+// Unit numbers of a run's files (the console's are LTI and LTO).
 inline constexpr int LRUSTD = 16;
 inline constexpr int LPU = 17;
 inline constexpr int LPUUFO = 23;

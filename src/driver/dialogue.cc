@@ -3,6 +3,7 @@
 
 #include "driver/prompts.h"
 #include "lineinput/charutil.h"
+#include "platform/consoleunits.h"
 #include "platform/listdirected.h"
 
 namespace velkan {
@@ -19,22 +20,22 @@ bool blank(std::string_view s) {
 
 std::string Dialogue::read_line(std::size_t length) {
   std::string line;
-  const int rc = io_.read(Units::kConsoleIn, line, length);
+  const int rc = io_.read(LTI, line, length);
   if (rc != 0) throw EndOfInput{rc == kRunawayLine};
   return line;
 }
 
 void Dialogue::say_expected(std::string_view what) {
-  io_.write(Units::kConsoleOut, " *** " + std::string(what) + " expected, please answer again.");
+  io_.write(LTO, " *** " + std::string(what) + " expected, please answer again.");
 }
 
 std::string Dialogue::answer(std::string_view prompt) {
-  ASKLIN(io_, Units::kConsoleOut, prompt, static_cast<int>(prompt.size()));
+  ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
   return read_line(kAnswerLength);
 }
 
 std::string Dialogue::file_name(std::string_view prompt) {
-  ASKLIN(io_, Units::kConsoleOut, prompt, static_cast<int>(prompt.size()));
+  ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
   return std::string(trimmed(read_line(kNameLength)));
 }
 
@@ -82,7 +83,7 @@ bool Dialogue::yes(std::string_view prompt) {
 
 std::vector<std::int32_t> Dialogue::integers(std::string_view prompt, std::size_t count) {
   for (;;) {
-    ASKLIN(io_, Units::kConsoleOut, prompt, static_cast<int>(prompt.size()));
+    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
     std::vector<std::int32_t> values;
     bool bad = false;
     while (values.size() < count && !bad) {
@@ -105,7 +106,7 @@ std::vector<std::int32_t> Dialogue::integers(std::string_view prompt, std::size_
 
 double Dialogue::real(std::string_view prompt) {
   for (;;) {
-    ASKLIN(io_, Units::kConsoleOut, prompt, static_cast<int>(prompt.size()));
+    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
     std::string line;
     std::vector<std::string_view> tokens;
     while (tokens.empty()) {

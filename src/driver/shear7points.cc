@@ -1,6 +1,7 @@
 // The Shear7 point table.
 #include "driver/shear7points.h"
 
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 
 namespace velkan {
@@ -10,7 +11,7 @@ constexpr double kPi = static_cast<double>(3.14159f);
 constexpr double kSeaWater = 1025.0;
 
 void report_zero_length(Units& io, int lpu) {
-  for (const int unit : {lpu, Units::kConsoleOut}) {
+  for (const int unit : {lpu, LTO}) {
     io.newline(unit);
     io.write(unit, "  *** ERROR IN S7WRIT ***");
     io.write(unit, "      The elements have a total length of 0: no Shear7 points written.");

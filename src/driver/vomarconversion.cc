@@ -8,6 +8,7 @@
 #include "driver/sequences.h"
 #include "driver/vomarmodel.h"
 #include "lineinput/charutil.h"
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/hingematerials.h"
 #include "process/propertybuilder.h"
@@ -36,9 +37,9 @@ void progress(Conversion& c, std::string_view text, bool framed) {
 // The hinge count, the tables, and one cross-section and material per element.
 bool build_properties(Conversion& c, VomarModel& m) {
   m.nh = IVCNT(1, leading(ConstIntSpan(m.mhinge), m.nel));
-  c.io.newline(Units::kConsoleOut);
-  c.io.write(Units::kConsoleOut, Line().a(" Number of Hinge Elements:").i(m.nh, 3).str());
-  c.io.newline(Units::kConsoleOut);
+  c.io.newline(LTO);
+  c.io.write(LTO, Line().a(" Number of Hinge Elements:").i(m.nh, 3).str());
+  c.io.newline(LTO);
   if (!book_tables(c, m)) return false;
   IASET(m.meltyp, 1, m.nel, 15);
   IASET(m.melecc, 2, m.nel, 0);
@@ -59,11 +60,11 @@ bool build_properties(Conversion& c, VomarModel& m) {
 bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan table,
            std::int32_t row_length, std::int32_t& count, IntSpan element_index, IntSpan types,
            IntSpan numbers, std::string_view parameter) {
-  c.io.newline(Units::kConsoleOut);
-  c.io.write(Units::kConsoleOut, std::string(39, '='));
-  c.io.write(Units::kConsoleOut, Line().a(heading).f(kMergeTolerance, 8, 6).str());
-  c.io.write(Units::kConsoleOut, std::string(39, '-'));
-  c.io.newline(Units::kConsoleOut);
+  c.io.newline(LTO);
+  c.io.write(LTO, std::string(39, '='));
+  c.io.write(LTO, Line().a(heading).f(kMergeTolerance, 8, 6).str());
+  c.io.write(LTO, std::string(39, '-'));
+  c.io.newline(LTO);
   std::int32_t status = 0;
   ShriPrp01(c.io, table, row_length, count, kMergeTolerance, m.nel, element_index, types, numbers,
             m.mskpnp, m.mscra, LPU, status);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/coarsen.h"
 #include "process/errorreport.h"
@@ -105,7 +106,7 @@ bool mark_segment(Units& io, int lto, Marking& mk, const Segment& s) {
     return true;
   }
   if (at.size() != 2) {
-    io.write(Units::kConsoleOut,
+    io.write(LTO,
              Line().a(" Illegal no of elem:").i(static_cast<std::int64_t>(at.size()), 5).str());
     return false;
   }

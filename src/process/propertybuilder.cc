@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
 #include "store/indexchecks.h"
@@ -79,8 +80,7 @@ bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, Real
 // The error block on the message unit and on the console (once when they are one).
 void report_both(Units& io, int lpu, std::string_view detail) {
   report_error(io, lpu, "MKPROP", {detail});
-  if (lpu != Units::kConsoleOut && lpu != 0)
-    report_error(io, Units::kConsoleOut, "MKPROP", {detail});
+  if (lpu != LTO && lpu != 0) report_error(io, LTO, "MKPROP", {detail});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
 #include "process/propmap.h"
@@ -18,23 +19,22 @@ constexpr std::string_view kEquals = " =======================================";
 
 void list_merge(Units& io, std::int32_t npr, std::int32_t nnew, ConstIntSpan imap,
                 ConstIntSpan mexpr) {
-  const int out = Units::kConsoleOut;
-  io.write(out, kDashes);
-  io.write(out, Line().a(" Size before merge       : ").i(npr, 10).str());
-  io.write(out, Line().a(" New size                : ").i(nnew, 10).str());
+  io.write(LTO, kDashes);
+  io.write(LTO, Line().a(" Size before merge       : ").i(npr, 10).str());
+  io.write(LTO, Line().a(" New size                : ").i(nnew, 10).str());
   if (nnew == npr) {
-    io.write(out, " Unique Properties, no changes .........");
+    io.write(LTO, " Unique Properties, no changes .........");
   } else {
-    io.write(out, " ");
-    io.write(out, "   Property      is merged with ");
+    io.write(LTO, " ");
+    io.write(LTO, "   Property      is merged with ");
     for (std::size_t j = 0; j < count_of(npr); ++j) {
       if (imap[j] == 0) continue;
       const auto target = static_cast<std::size_t>(imap[j] - 1);
-      io.write(out, Line().i(mexpr[j], 10).x(6).i(mexpr[target], 10).str());
+      io.write(LTO, Line().i(mexpr[j], 10).x(6).i(mexpr[target], 10).str());
     }
   }
-  io.write(out, kEquals);
-  for (int k = 0; k < 3; ++k) io.newline(out);
+  io.write(LTO, kEquals);
+  for (int k = 0; k < 3; ++k) io.newline(LTO);
 }
 
 // Moves every surviving row to the next free place from the start and clears
@@ -106,7 +106,7 @@ void ShriPrp01(Units& io, RealSpan PROP, std::int32_t MXPR, std::int32_t& NPR, d
   const std::size_t row_arrays = std::min({MPRTYP.size(), MEXPR.size(), IMAP.size(), ISCR.size()});
   const std::string why = refusal(PROP, MXPR, NPR, TOL, NEL, MELPR, row_arrays);
   if (!why.empty()) {
-    report_error(io, LPU > 0 ? LPU : Units::kConsoleOut, "ShriPrp01", {why});
+    report_error(io, LPU > 0 ? LPU : LTO, "ShriPrp01", {why});
     status = -1;
     return;
   }

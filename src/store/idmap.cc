@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lineinput/charutil.h"
+#include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 
 namespace velkan {
@@ -18,7 +19,7 @@ std::int32_t word(ConstIntSpan map, std::size_t i) {
 
 int print_unit(ConstIntSpan map) {
   const std::int32_t lpu = word(map, kPrintUnit);
-  return lpu > 0 ? lpu : Units::kConsoleOut;
+  return lpu > 0 ? lpu : LTO;
 }
 
 // Encodes the trimmed name; false when it is not a legal identifier.
