@@ -6,18 +6,11 @@
 #include <string>
 
 #include "driver/dialogue.h"
-#include "driver/runend.h"
-#include "platform/consoleunits.h"
+#include "driver/fileunits.h"
 #include "platform/units.h"
 #include "store/workarray.h"
 
 namespace velkan {
-
-// Unit numbers of a run's files (the console's are LTI and LTO).
-inline constexpr int LRUSTD = 16;
-inline constexpr int LPU = 17;
-inline constexpr int LPUUFO = 23;
-inline constexpr int LPUS7 = 24;
 
 struct Conversion {
   Units& io;
@@ -30,15 +23,5 @@ struct Conversion {
   std::int32_t mxgepr = 0;
   std::int32_t mxmapr = 0;
 };
-
-// The output-file prompt loop: asks until the file opens on `unit`.
-void open_output_file(Conversion& c, int unit, std::string_view prompt);
-// True when everything written so far on `unit` and on the message unit has
-// reached its file. A sequence stops at the first write that failed; the
-// failure is reported when the driver closes the files.
-bool written(Conversion& c, int unit);
-// The identification lines of an output file: the header text padded to 72
-// characters, the listing's name and the run stamp between comment lines.
-void write_identification(Conversion& c, int unit, std::string_view header);
 
 }  // namespace velkan

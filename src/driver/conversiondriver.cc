@@ -1,5 +1,5 @@
-// The conversion driver: banner, listing, store, the four reading passes, the
-// operation menus, one conversion sequence, and the verdict.
+// The conversion driver VELKAN: banner, listing, store, the four reading
+// passes, the operation menus, one conversion sequence, and the verdict.
 #include "driver/conversiondriver.h"
 
 #include <string>
@@ -7,7 +7,8 @@
 #include "driver/conversion.h"
 #include "driver/filemessages.h"
 #include "driver/prompts.h"
-#include "driver/sequences.h"
+#include "driver/shear7export.h"
+#include "driver/vomarconversion.h"
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
 #include "listing/readers.h"

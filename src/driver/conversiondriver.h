@@ -1,4 +1,5 @@
-// The conversion driver: one conversion from the listing prompt to the verdict.
+// The conversion driver VELKAN: one conversion from the listing prompt to the
+// verdict.
 #pragma once
 
 #include <cstdint>

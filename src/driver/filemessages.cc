@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "driver/conversion.h"
+#include "driver/fileunits.h"
 
 namespace velkan {
 namespace {

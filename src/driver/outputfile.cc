@@ -1,6 +1,7 @@
 // Opening an output file, the identification lines written into it, and
 // whether its records reached it.
-#include "driver/conversion.h"
+#include "driver/outputfile.h"
+
 #include "driver/filemessages.h"
 #include "lineinput/charutil.h"
 #include "store/fileopen.h"

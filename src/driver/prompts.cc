@@ -1,4 +1,4 @@
-// Prompts and the run stamp.
+// Prompts (ASKLIN) and the run stamp (RUNSTP).
 #include "driver/prompts.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
-// Console prompts written so that the answer is typed on the same line, and the
-// date-and-time stamp of a run.
+// Console prompts written so that the answer is typed on the same line
+// (ASKLIN), and the date-and-time stamp of a run (RUNSTP).
 #pragma once
 
 #include <string>

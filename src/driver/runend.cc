@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "driver/conversion.h"
 #include "driver/filemessages.h"
+#include "driver/fileunits.h"
 
 namespace velkan {
 namespace {

@@ -1,7 +1,11 @@
-// Sub-operation 1: the Shear7 export.
+// The Shear7 export: the file and the scaling factor asked for, the
+// effective tensions read in a fifth pass over the listing, the point table
+// (S7WRIT) and the identification lines and trailer.
+#include "driver/shear7export.h"
+
 #include <algorithm>
 
-#include "driver/sequences.h"
+#include "driver/outputfile.h"
 #include "driver/shear7points.h"
 #include "listing/listing.h"
 #include "listing/readers.h"

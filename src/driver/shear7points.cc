@@ -1,4 +1,4 @@
-// The Shear7 point table.
+// The Shear7 point table (S7WRIT).
 #include "driver/shear7points.h"
 
 #include "platform/consoleunits.h"

@@ -1,5 +1,5 @@
-// The Shear7 point table: tension and mass per length along the riser,
-// normalised to a length coordinate from 0 to 1.
+// The Shear7 point table (S7WRIT): tension and mass per length along the
+// riser, normalised to a length coordinate from 0 to 1.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,13 @@
-// Sub-operation 2: the Vomar conversion sequence. Every failure up to the
+// The Vomar conversion sequence. Every failure up to the
 // surface geometries stops the sequence; from the materials on the file is
 // finished whatever happens and a failure shows on the console only. A file
 // that could not be written stops the sequence wherever it shows.
+#include "driver/vomarconversion.h"
+
 #include <string>
 
 #include "driver/coarsening.h"
-#include "driver/sequences.h"
+#include "driver/outputfile.h"
 #include "driver/vomarmodel.h"
 #include "lineinput/charutil.h"
 #include "platform/consoleunits.h"

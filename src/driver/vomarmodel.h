@@ -23,9 +23,6 @@ struct VomarModel {
 
 // Finds the model arrays and books MSORT; false when that failed.
 bool find_model(Conversion& c, VomarModel& m);
-// Hinge springs, materials, the sea bed on request and the trailer. The file
-// is finished whatever fails on the way; returns the status of these steps.
-std::int32_t finish_vomar_file(Conversion& c, VomarModel& m);
 
 // Books the conversion tables (one test after the last booking) and clears the
 // real tables; false when a booking failed.

@@ -1,5 +1,7 @@
 // Whole Vomar conversions through the driver with scripted answers. The
 // expected files are worked out by hand from the listings below.
+#include "driver/vomarconversion.h"
+
 #include <gtest/gtest.h>
 
 #include "driver/conversion.h"
