@@ -1,6 +1,8 @@
 // Listing access shared by the readers.
 #include "listing/listing.h"
 
+#include <algorithm>
+
 #include "lineinput/charutil.h"
 #include "lineinput/linereader.h"
 #include "lineinput/rdmix.h"
@@ -47,6 +49,8 @@ bool starts_with_title(std::string_view text, std::string_view title, std::size_
 bool RowItems::read(Units& io, int lunin, int lpu, std::int32_t& lerr) {
   const std::int32_t before = lerr;
   RDMIX(io, npar_, type_, rval_, cval_, lunin, lpu, lerr);
+  // The line reader sets the values of the items it returns, no others.
+  if (npar_ > 0) set_ = std::max(set_, std::min(static_cast<std::size_t>(npar_), kCapacity));
   return lerr == before;
 }
 

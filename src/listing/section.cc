@@ -6,8 +6,10 @@
 namespace velkan {
 
 bool Section::find(std::string_view title, std::size_t n) {
-  while (io_.read_upto(lunin_, record_, kRecordLength) == 0) {
-    ++records_before_rows_;
+  // Only a record whose left-justified text starts with the title's first
+  // character can match; the others are passed over unread.
+  const std::string first(n == 0 ? 0 : 1, title.empty() ? ' ' : title[0]);
+  while (io_.read_upto_starting(lunin_, record_, kRecordLength, first, records_before_rows_) == 0) {
     if (title_matches(record_, title, n)) return true;
   }
   return false;

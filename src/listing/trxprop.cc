@@ -1,5 +1,6 @@
 // The element property reader: the five property tables, in any order, into
 // one row of ELPROP per element; hinge elements marked in MHINGE.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -52,8 +53,14 @@ struct PropReader {
   }
 };
 
+static_assert(std::all_of(kPropSections.begin(), kPropSections.end(),
+                          [](const PropSection& s) { return s.title[0] == '*'; }));
+
 int PropReader::next_section() {
-  while (io.read_upto(lunin, record, kRecordLength) == 0) {
+  // Every title starts with the same character; other records are passed over unread.
+  const std::string_view first = kPropSections[0].title.substr(0, 1);
+  std::int64_t records = 0;
+  while (io.read_upto_starting(lunin, record, kRecordLength, first, records) == 0) {
     const std::string_view text = left_justified(record);
     for (std::size_t t = 0; t < kPropSections.size(); ++t) {
       if (!starts_with_title(text, kPropSections[t].title, 25)) continue;

@@ -58,8 +58,11 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   std::int32_t nel = 0, nnp = 0;
+  // Only the first two labels are used; records that start otherwise are passed over unread.
+  const std::string firsts = {kLabels[0][0], kLabels[1][0]};
   std::string record;
-  while (io.read_upto(lunin, record, kRecordLength) == 0) {
+  std::int64_t records = 0;
+  while (io.read_upto_starting(lunin, record, kRecordLength, firsts, records) == 0) {
     const int label = label_of(record);
     if (label == 1) value_after_colon(record, nel);
     if (label == 2) value_after_colon(record, nnp);

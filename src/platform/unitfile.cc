@@ -13,7 +13,21 @@ namespace velkan {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
-constexpr std::size_t kRemembered = 16;
+
+// The first character of a record of `n` characters that is not a blank; a
+// blank for a blank record.
+char first_nonblank(const char* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (p[i] != ' ') return p[i];
+  }
+  return ' ';
+}
+
+// Whether a record whose first character other than a blank is `c` is wanted;
+// no characters at all want every record.
+bool wanted(std::string_view firsts, char c) {
+  return firsts.empty() || firsts.find(c) != std::string_view::npos;
+}
 
 }  // namespace
 
@@ -153,9 +167,40 @@ int UnitFile::read(std::string& record, std::size_t cap) {
   return 0;
 }
 
+int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_view firsts,
+                            std::int64_t& records) {
+  start_reading();
+  for (;;) {
+    const char* begin = rbuf_.data() + rpos_;
+    const std::size_t avail = rbuf_.size() - rpos_;
+    const void* nl = after_end_ || avail == 0 ? nullptr : std::memchr(begin, '\n', avail);
+    if (nl == nullptr) {
+      // The end of the buffer or of the file: the record is read the ordinary way.
+      const int rc = read(record, cap);
+      if (rc != 0) return rc;
+      ++records;
+      if (wanted(firsts, first_nonblank(record.data(), record.size()))) return 0;
+      continue;
+    }
+    const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
+    // What read() would keep: the line without a carriage return before its
+    // end, cut to `cap` characters.
+    const std::size_t line = len > 0 && begin[len - 1] == '\r' ? len - 1 : len;
+    const std::size_t kept = std::min(line, cap);
+    remember_start(logical_position());
+    rpos_ += len + 1;
+    ++records;
+    if (wanted(firsts, first_nonblank(begin, kept))) {
+      record.assign(begin, kept);
+      return 0;
+    }
+  }
+}
+
 void UnitFile::remember_start(std::int64_t offset) {
-  if (starts_.size() == kRemembered) starts_.erase(starts_.begin());
-  starts_.push_back(offset);
+  starts_[starts_next_] = offset;
+  starts_next_ = (starts_next_ + 1) % starts_.size();
+  if (starts_count_ < starts_.size()) ++starts_count_;
 }
 
 std::int64_t UnitFile::previous_record_start(std::int64_t offset) {
@@ -192,11 +237,13 @@ void UnitFile::backspace() {
   const std::int64_t here = logical_position();
   if (here == 0) return;
   std::int64_t target;
-  if (!starts_.empty() && starts_.back() < here) {
-    target = starts_.back();
-    starts_.pop_back();
+  const std::size_t newest = (starts_next_ + starts_.size() - 1) % starts_.size();
+  if (starts_count_ > 0 && starts_[newest] < here) {
+    target = starts_[newest];
+    starts_next_ = newest;
+    --starts_count_;
   } else {
-    starts_.clear();
+    forget_starts();
     target = previous_record_start(here);
     rbuf_.clear();
     rbuf_offset_ = -1;
@@ -206,7 +253,7 @@ void UnitFile::backspace() {
 
 void UnitFile::rewind() {
   start_reading();
-  starts_.clear();
+  forget_starts();
   after_end_ = false;
   seek(0);
 }
@@ -221,7 +268,7 @@ void UnitFile::write(std::string_view text) {
     raw_seek(at);
     mode_ = Mode::kWriting;
     wpos_ = at;
-    starts_.clear();
+    forget_starts();
     after_end_ = false;
     if (end_line) wbuf_.push_back('\n');
   }

@@ -3,6 +3,7 @@
 // Used only by the unit table.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +33,13 @@ class UnitFile {
 
   // 0, kEndOfFile, or a positive error code. `record` receives at most `cap` characters.
   int read(std::string& record, std::size_t cap);
+  // Reads records as read() does until one whose first character other than
+  // a blank, among the `cap` it keeps, is one of `firsts` (a blank record
+  // counts as a blank; an empty `firsts` takes every record); the records
+  // before it are passed over, looked at only where they lie in the buffer.
+  // Adds 1 to `records` for every record read.
+  int read_starting(std::string& record, std::size_t cap, std::string_view firsts,
+                    std::int64_t& records);
   // Buffers text for the file; a failure shows in error() and discards what
   // follows, since the file can no longer hold the records in order.
   void write(std::string_view text);
@@ -58,6 +66,7 @@ class UnitFile {
   void start_reading();
   void finish_writing();
   void remember_start(std::int64_t offset);
+  void forget_starts() { starts_count_ = 0; }
   std::int64_t previous_record_start(std::int64_t offset);
   bool line_ends_before(std::int64_t offset);
   // The system calls, with the planted fault applied.
@@ -80,8 +89,11 @@ class UnitFile {
   bool eof_ = false;              // the buffer reaches the end of the file
   bool after_end_ = false;        // a read has met the end of the file
   std::string wbuf_;
-  std::int64_t wpos_ = 0;             // file offset after the last written byte
-  std::vector<std::int64_t> starts_;  // starts of the records read most recently
+  std::int64_t wpos_ = 0;  // file offset after the last written byte
+  // Starts of the records read most recently: a ring of kRemembered entries.
+  std::array<std::int64_t, 16> starts_{};
+  std::size_t starts_count_ = 0;
+  std::size_t starts_next_ = 0;  // slot the next start goes to
 };
 
 }  // namespace velkan

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,81 @@ TEST(Units, ConsoleUnits) {
   io.units.write(6, "after close");
   EXPECT_EQ(io.console(), " File name :  to six\nto zero\nafter close\n");
   EXPECT_TRUE(std::filesystem::is_empty(io.dir.path()));
+}
+
+}  // namespace
+}  // namespace velkan
+
+namespace velkan {
+namespace {
+
+// A text of many lines of several kinds, long enough to cross the read buffer
+// more than once: indented titles, rows, blank lines, tab lines, carriage
+// returns, lines longer than a record, and sometimes no last line end.
+std::string scan_text(std::mt19937& rng) {
+  static const std::vector<std::string> kinds = {
+      "   *** TITLE ***", "*** TITLE FROM COLUMN 1", "      12  3.5  7.25", "",      "   ",
+      "\t* tabbed",       "  Total No. : 5\r",       "No. of Nodes : 6",    "  x\r", "\r",
+  };
+  std::string text;
+  std::uniform_int_distribution<std::size_t> kind(0, kinds.size() - 1);
+  while (text.size() < (std::size_t{5} << 19)) {
+    const std::size_t k = kind(rng);
+    if (k == 2 && rng() % 50 == 0) {
+      text += std::string(rng() % 300, ' ') + "*" + std::string(rng() % 3000, 'y') + "\n";
+      continue;
+    }
+    text += kinds[k] + "\n";
+  }
+  if (rng() % 2 == 0) text += "   *** LAST WITHOUT END";
+  return text;
+}
+
+// The scan for records by their first character gives the records, counts,
+// statuses and backspace positions that reading every record and testing it
+// gives, also with a read fault planted halfway.
+TEST(Units, ScanningForRecordsByFirstCharacterEqualsReadingThemAll) {
+  std::mt19937 rng(132);
+  for (const std::string firsts : {"*", "TN", " ", "", "y"}) {
+    for (const bool fault : {false, true}) {
+      test::TempDir dir;
+      const std::string path = dir.write("scan.txt", scan_text(rng));
+      test::TestIo io;
+      ASSERT_EQ(io.units.open(16, path, FileStatus::kOld), 0);
+      ASSERT_EQ(io.units.open(17, path, FileStatus::kOld), 0);
+      if (fault) {
+        for (const int unit : {16, 17})
+          io.units.plant_fault(unit, PlantedFault{PlantedFault::Kind::kRead, 3 << 19, io_error()});
+      }
+      std::int64_t scanned = 0, counted = 0;
+      for (int step = 0;; ++step) {
+        std::string got, want;
+        const int rc = io.units.read_upto_starting(16, got, 132, firsts, scanned);
+        int want_rc;
+        for (;;) {
+          want_rc = io.units.read_upto(17, want, 132);
+          if (want_rc != 0) break;
+          ++counted;
+          const std::size_t at = want.find_first_not_of(' ');
+          const char c = at == std::string::npos ? ' ' : want[at];
+          if (firsts.empty() || firsts.find(c) != std::string::npos) break;
+        }
+        ASSERT_EQ(rc, want_rc) << firsts << " step " << step;
+        ASSERT_EQ(scanned, counted) << firsts << " step " << step;
+        if (rc != 0) break;
+        ASSERT_EQ(got, want) << firsts << " step " << step;
+        if (step % 7 == 3) {  // back over one or two records, then read one again
+          const int back = 1 + step % 2;
+          for (int b = 0; b < back; ++b) {
+            io.units.backspace(16);
+            io.units.backspace(17);
+          }
+          ASSERT_EQ(io.units.read_upto(16, got, 132), io.units.read_upto(17, want, 132));
+          ASSERT_EQ(got, want) << firsts << " step " << step;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
