@@ -72,13 +72,29 @@ bool fix_riser_ends(Conversion& c, VomarModel& m, const std::vector<Riser>& rise
   return true;
 }
 
+// Every segment end must be a node of the model, inner ones too: the
+// coarsening would otherwise fail without saying why. False (with the
+// "Illegal node:" line) when one is not.
+bool segment_ends_known(Conversion& c, const VomarModel& m,
+                        const std::vector<std::int32_t>& segments) {
+  const FirstPositions nodes(leading(ConstIntSpan(m.mnpex), m.nnp));
+  for (std::size_t s = 0; s + 2 < segments.size(); s += 3) {
+    for (const std::int32_t node : {segments[s], segments[s + 1]}) {
+      if (nodes.find(node) != 0) continue;
+      c.io.write(Units::kConsoleOut, Line().a("Illegal node:").i(node, 8).str());
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool coarsen_mesh(Conversion& c, VomarModel& m) {
   std::vector<std::int32_t> segments;
   const std::vector<Riser> risers = ask_segments(c, segments);
   const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
-  if (!fix_riser_ends(c, m, risers)) return false;
+  if (!fix_riser_ends(c, m, risers) || !segment_ends_known(c, m, segments)) return false;
   std::int32_t status = 0;
   const IntSpan melnp =
       book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp), "SCRA",

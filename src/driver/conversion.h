@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/dialogue.h"
+#include "driver/runend.h"
 #include "platform/units.h"
 #include "store/workarray.h"
 
@@ -31,16 +32,12 @@ struct Conversion {
   std::int32_t mxmapr = 0;
 };
 
-// How a sequence ended: completed, failed (the driver's failed verdict), or
-// failed after the file was finished (the failed frame on the console only).
-enum class Outcome { kCompleted, kFailed, kFailedAfterTrailer };
-
-// Writes the verdict frame of a run (a failure also on the message unit,
-// unless the output file was finished); returns the run's status.
-std::int32_t write_verdict(Units& io, Outcome outcome);
-
 // The output-file prompt loop: asks until the file opens on `unit`.
 void open_output_file(Conversion& c, int unit, std::string_view prompt);
+// True when everything written so far on `unit` and on the message unit has
+// reached its file. A sequence stops at the first write that failed; the
+// failure is reported when the driver closes the files.
+bool written(Conversion& c, int unit);
 // The identification lines of an output file: the header text padded to 72
 // characters, the listing's name and the run stamp between comment lines.
 void write_identification(Conversion& c, int unit, std::string_view header);

@@ -19,7 +19,8 @@ bool blank(std::string_view s) {
 
 std::string Dialogue::read_line(std::size_t length) {
   std::string line;
-  if (io_.read(Units::kConsoleIn, line, length) != 0) throw EndOfInput{};
+  const int rc = io_.read(Units::kConsoleIn, line, length);
+  if (rc != 0) throw EndOfInput{rc == kRunawayLine};
   return line;
 }
 

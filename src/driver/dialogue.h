@@ -1,7 +1,8 @@
 // The console dialogue: prompts written on the console and answers read from
 // it. A blank answer takes the prompt's default; numbers are read in free
 // format; an answer that is not the number expected is asked for again; the
-// end of the console input ends the conversion (EndOfInput).
+// end of the console input, or a line that never ends, ends the conversion
+// (EndOfInput).
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,11 @@
 
 namespace velkan {
 
-struct EndOfInput {};
+// The console gave no answer: its input ended, or it sent a line that never
+// ended (more than Units::kLongestConsoleLine characters).
+struct EndOfInput {
+  bool line_without_end = false;
+};
 
 class Dialogue {
  public:

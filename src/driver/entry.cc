@@ -1,4 +1,5 @@
-// Program entry: work-array size, allocation report, driver call, exit status.
+// Program entry: usage and version requests, work-array size, allocation
+// report, driver call, exit status.
 #include "driver/entry.h"
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "driver/usage.h"
 #include "driver/velkan.h"
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -52,6 +54,10 @@ int run_driver(WorkArray& wa, std::istream& in, std::ostream& out) {
 int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out) {
   std::int32_t nwiwa = kDefaultWords;
   if (size_arg) {
+    if (const auto text = information_request(*size_arg)) {
+      out << *text;
+      return 0;
+    }
     const double words = requested_words(*size_arg);
     if (words >= 2147483648.0 || words < -2147483648.0) {
       out << format("\n The nwiwa value (%.0f) does not fit a 32-bit word count! \n", words);

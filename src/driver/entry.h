@@ -8,7 +8,8 @@
 
 namespace velkan {
 
-// `size_arg` is the optional work-array size in millions of words.
+// `size_arg` is the optional work-array size in millions of words, or a
+// request for the usage text or the version, which is answered instead.
 int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out);
 
 }  // namespace velkan

@@ -1,13 +1,16 @@
-// velkan [size-in-millions]: converts a FlexCom listing, answering on standard input.
-#include <iostream>
+// velkan [size-in-millions]: converts a FlexCom listing, answering on standard
+// input; velkan --help and velkan --version tell about the program.
 #include <optional>
 #include <string_view>
 
 #include "driver/entry.h"
+#include "platform/console.h"
+#include "platform/filesizelimit.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
+  velkan::treat_file_size_limit_as_write_error();
+  velkan::StdConsole console;
   std::optional<std::string_view> size_arg;
   if (argc > 1) size_arg = argv[1];
-  return velkan::velkan_main(size_arg, std::cin, std::cout);
+  return velkan::velkan_main(size_arg, console.in(), console.out());
 }

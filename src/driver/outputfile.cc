@@ -1,5 +1,7 @@
-// Opening an output file and the identification lines written into it.
+// Opening an output file, the identification lines written into it, and
+// whether its records reached it.
 #include "driver/conversion.h"
+#include "driver/filemessages.h"
 #include "lineinput/charutil.h"
 #include "store/fileopen.h"
 
@@ -11,9 +13,12 @@ void open_output_file(Conversion& c, int unit, std::string_view prompt) {
     std::int32_t status = 0;
     OPNTXT(c.io, name, unit, 0, status);
     if (status == 0) return;
-    c.io.write(LTO, "*** ERROR Opening File:" + name);
-    c.io.write(LTO, "      Try another file name !");
+    report_open_failure(c.io, name, "      Try another file name !", false);
   }
+}
+
+bool written(Conversion& c, int unit) {
+  return !c.io.flush(unit) && !c.io.flush(LPU);
 }
 
 void write_identification(Conversion& c, int unit, std::string_view header) {

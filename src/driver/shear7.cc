@@ -36,10 +36,10 @@ Outcome shear7_export(Conversion& c) {
   c.io.write(LTO, " ... Reading Effective Tension done  ");
   const RealSpan elprop = find_reals(c.io, c.wa, "ELPROP", LPU, status);
   S7WRIT(c.io, c.nel, c.nnp, elres, elprop, c.mxgepr, scale, s7data, LPUS7, LPU, status);
-  if (status != 0) return Outcome::kFailed;
+  if (status != 0 || !written(c, LPUS7)) return Outcome::kFailed;
   write_identification(c, LPUS7, kHeader);
   c.io.write(LPUS7, "# -------------- E O F ------------");
-  return Outcome::kCompleted;
+  return written(c, LPUS7) ? Outcome::kCompleted : Outcome::kFailed;
 }
 
 }  // namespace velkan

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "driver/conversion.h"
+#include "driver/filemessages.h"
 #include "driver/prompts.h"
 #include "driver/sequences.h"
 #include "lineinput/charutil.h"
@@ -38,7 +39,6 @@ constexpr std::string_view kOperations[] = {"Convert Model      /def/      ",
                                             "Extract Results               "};
 constexpr std::string_view kSubOperations[] = {"Export to Shear7              ",
                                                "Export to Vomar    /def/      "};
-constexpr std::string_view kFrame = "  ======  F L E X C O M   C O N V E R T I O N ";
 
 void write_banner(Units& io) {
   io.newline(LTO);
@@ -52,8 +52,7 @@ std::string open_listing(Units& io, Dialogue& ask) {
     std::int32_t status = 0;
     OPNTXT(io, name, LRUSTD, 1, status);
     if (status == 0) return name;
-    io.write(LTO, "*** ERROR Opening File:" + name);
-    io.write(LTO, "      Try once more !");
+    report_open_failure(io, name, "      Try once more !", true);
   }
 }
 
@@ -78,7 +77,7 @@ bool read_model(Conversion& c) {
     std::int32_t status = 0;
     TRX_OPEN(c.io, LRUSTD, LTO, status);
     reader(c.io, c.wa, LRUSTD, LTO, LPU, status);
-    if (status != 0) return false;
+    if (status != 0 || c.io.error(LRUSTD)) return false;
     if (reader == TRX_Size) {
       const IntSpan mstru = find_ints(c.io, c.wa, "MSTRU", LPU, status);
       c.nel = GTSTRU(c.io, mstru, "NEL", LPU, status);
@@ -120,52 +119,49 @@ std::int32_t choose_operation(Units& io, Dialogue& ask) {
   }
 }
 
+// A listing without elements (an empty file, another kind of file, a listing
+// without its summary block) would give an empty model: there is nothing to
+// convert, and the run says so instead of completing.
+bool has_elements(Conversion& c) {
+  if (c.nel > 0) return true;
+  for (const int unit : {LTO, LPU}) {
+    c.io.newline(unit);
+    c.io.write(unit, " *** No elements in the listing: nothing to convert.");
+  }
+  return false;
+}
+
 Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
                 const std::string& stamp) {
   Conversion c{io, ask, wa, open_listing(io, ask), stamp};
-  if (!open_store(io, wa, nwiwa) || !read_model(c)) return Outcome::kFailed;
+  if (!open_store(io, wa, nwiwa) || !read_model(c) || !has_elements(c)) return Outcome::kFailed;
   std::int32_t status = 0;
   find_reals(io, wa, "ELPROP", LPU, status);
   if (status != 0) return Outcome::kFailed;
   return choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
 }
 
-void write_frame(Units& io, int unit, std::string_view verdict) {
-  io.newline(unit);
-  io.newline(unit);
-  io.newline(unit);
-  io.write(unit, std::string(kFrame) + std::string(verdict));
-}
-
 }  // namespace
-
-std::int32_t write_verdict(Units& io, Outcome outcome) {
-  if (outcome == Outcome::kCompleted) {
-    write_frame(io, LTO, "    C O M P L E T E D    ======");
-    return 0;
-  }
-  if (outcome == Outcome::kFailed) write_frame(io, LPU, "    F A I L E D    ======");
-  write_frame(io, LTO, "    F A I L E D    ======");
-  return -1;
-}
 
 std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode) {
   (void)mode;  // always an interactive run
   const std::string stamp = padded(RUNSTP(80, 6), 256);
+  // The message file is the run's own from the start: no listing or output
+  // file may be the same file.
+  io.reserve_implicit(LPU);
   write_banner(io);
   Dialogue ask(io);
   Outcome outcome = Outcome::kFailed;
   try {
     outcome = convert(io, ask, wa, nwiwa, stamp);
-  } catch (const EndOfInput&) {
+  } catch (const EndOfInput& end) {
     io.newline(LTO);
-    io.write(LTO, " *** End of the console input: no answer to the last question.");
+    io.write(LTO, end.line_without_end
+                      ? " *** No line end in the console input: no answer to the last question."
+                      : " *** End of the console input: no answer to the last question.");
     outcome = Outcome::kFailed;
   }
-  const std::int32_t status = write_verdict(io, outcome);
-  io.close(LPUS7);
-  io.close(LPUUFO);
-  io.close(LPU);
+  const std::int32_t status = end_run(io, outcome);
   io.write(LTO, Line().a("     Max used space: ").i(DMSGET(wa, kColStart, 3), 10).str());
   return status;
 }

@@ -1,6 +1,7 @@
 // Sub-operation 2: the Vomar conversion sequence. Every failure up to the
 // surface geometries stops the sequence; from the materials on the file is
-// finished whatever happens and a failure shows on the console only.
+// finished whatever happens and a failure shows on the console only. A file
+// that could not be written stops the sequence wherever it shows.
 #include <string>
 
 #include "driver/coarsening.h"
@@ -32,7 +33,7 @@ void progress(Conversion& c, std::string_view text, bool framed) {
   if (framed) c.io.newline(LTO);
 }
 
-// Steps 5 to 9: hinge count, tables, one cross-section and material per element.
+// The hinge count, the tables, and one cross-section and material per element.
 bool build_properties(Conversion& c, VomarModel& m) {
   m.nh = IVCNT(1, leading(ConstIntSpan(m.mhinge), m.nel));
   c.io.newline(Units::kConsoleOut);
@@ -70,27 +71,28 @@ bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan tabl
   return status == 0;
 }
 
-// Steps 13 to 16: nodes, elements, cross-sections, surface geometries.
+// Nodes, elements, cross-sections, surface geometries; each group must have
+// reached the file before the next is written.
 bool write_mesh(Conversion& c, VomarModel& m, std::int32_t nel0) {
   std::int32_t status = 0;
   progress(c, " ... Writing Node info...", true);
   UWRNOD(c.io, m.nnp, m.mnpex, m.tcoord, m.nboun, m.msort, LPUUFO, status);
-  if (status != 0) return false;
+  if (status != 0 || !written(c, LPUUFO)) return false;
   progress(c, " ... Writing Elem info...", false);
   UWRELM(c.io, m.nel, m.meltyp, m.melmat, m.melgeo, m.melecc, m.melloc, m.mnpc, m.mpmnpc, m.melex,
          m.mnpex, m.mexgeo, m.mexmat, m.mexecc, m.mexloc, m.mscra, m.msort, m.mextra, LPUUFO,
          status);
-  if (status != 0) return false;
+  if (status != 0 || !written(c, LPUUFO)) return false;
   progress(c, " ... Writing Cross Section info...", true);
   UWRGEO(c.io, m.nge, m.mxgepr, m.mexgeo, m.mgetyp, m.tcrgeo, m.mscra, m.msort, LPUUFO, status);
-  if (status != 0) return false;
+  if (status != 0 || !written(c, LPUUFO)) return false;
   // Surface geometries of cross-sections merged away are left out.
   const FirstPositions kept(leading(ConstIntSpan(m.mexgeo), m.nge));
   for (std::int32_t& number : leading(m.mexbck, nel0)) {
     if (kept.find(number) == 0) number = 0;
   }
   UWRSGe(c.io, nel0, m.mxgepr, m.mexbck, m.msutyp, m.tsugeo, m.mscra, m.msort, LPUUFO, status);
-  return status == 0;
+  return status == 0 && written(c, LPUUFO);
 }
 
 }  // namespace
@@ -120,6 +122,7 @@ Outcome vomar_conversion(Conversion& c) {
   progress(c, " Converting to Vomar......", true);
   open_output_file(c, LPUUFO, "Vomar model file name               :  ");
   write_identification(c, LPUUFO, kHeader);
+  if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
   if (!find_model(c, m) || !build_properties(c, m)) return Outcome::kFailed;
   if (!merge(c, m, " Shrinking Materials  within tol :", m.tmapa, m.mxmapr, m.nma, m.melmat,
@@ -133,7 +136,9 @@ Outcome vomar_conversion(Conversion& c) {
     return Outcome::kFailed;
   }
   if (!write_mesh(c, m, nel0)) return Outcome::kFailed;
-  return finish_vomar_file(c, m) == 0 ? Outcome::kCompleted : Outcome::kFailedAfterTrailer;
+  const std::int32_t status = finish_vomar_file(c, m);
+  if (!written(c, LPUUFO)) return Outcome::kFailed;
+  return status == 0 ? Outcome::kCompleted : Outcome::kFailedAfterTrailer;
 }
 
 }  // namespace velkan

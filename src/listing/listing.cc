@@ -2,6 +2,7 @@
 #include "listing/listing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "lineinput/charutil.h"
 #include "lineinput/linereader.h"
@@ -54,6 +55,25 @@ bool RowItems::read(Units& io, int lunin, int lpu, std::int32_t& lerr) {
   return lerr == before;
 }
 
+namespace {
+
+// A word that stands for a number that is not finite, sign included; item
+// texts are cut to 8 characters.
+bool is_non_finite_word(std::string_view text) {
+  text = trimmed(text);
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+  return text == "NAN" || text == "INF" || text.substr(0, 7) == "INFINIT";
+}
+
+}  // namespace
+
+bool RowItems::holds_non_finite() const {
+  for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(npar_, 0)); ++k) {
+    if (type_[k] == 3 ? is_non_finite_word(cval_[k]) : !std::isfinite(rval_[k])) return true;
+  }
+  return false;
+}
+
 void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error_line,
                    std::int32_t& ierr, std::string_view detail) {
   ierr = -1;
@@ -64,6 +84,23 @@ void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error
     text.append(detail);
   }
   ARMSGO(io, lpu, -1, text, "Store");
+}
+
+bool listing_read_failed(Units& io, int lunin, int lpu, std::string_view error_line,
+                         std::int32_t& ierr) {
+  const OsError err = io.error(lunin);
+  if (!err) return false;
+  reader_failed(io, lpu, 0, error_line, ierr,
+                "Read error in the listing " + io.file_name(lunin) + ": " + err.text);
+  return true;
+}
+
+std::string non_finite_detail(std::string_view where) {
+  return "Number that is not finite (NaN, Inf or beyond 1E308) in " + std::string(where);
+}
+
+std::string listing_line(std::int64_t n) {
+  return "line " + std::to_string(n) + " of the listing";
 }
 
 }  // namespace velkan

@@ -45,6 +45,9 @@ class RowItems {
   std::int32_t count() const { return npar_; }
   bool is_text(int k) const { return type_[static_cast<std::size_t>(k - 1)] == 3; }
   double value(int k) const { return rval_[static_cast<std::size_t>(k - 1)]; }
+  // True when an item is a number no model can hold: beyond the range of
+  // reals (1E400), or a word that a program prints for one (NaN, Inf, Infinity).
+  bool holds_non_finite() const;
 
  private:
   std::int32_t npar_ = 0;
@@ -59,5 +62,17 @@ class RowItems {
 // detail is given.
 void reader_failed(Units& io, int lpu, std::int32_t lerr, std::string_view error_line,
                    std::int32_t& ierr, std::string_view detail = {});
+
+// A read error on the listing fails the reader, never ends its pass as the end
+// of the file would: the failure report names the listing and the system's
+// reason. False when the listing has met no error.
+bool listing_read_failed(Units& io, int lunin, int lpu, std::string_view error_line,
+                         std::int32_t& ierr);
+
+// The detail line for a row holding a number that is not finite, `where` being
+// for example "line 12 of the listing".
+std::string non_finite_detail(std::string_view where);
+// "line <n> of the listing".
+std::string listing_line(std::int64_t n);
 
 }  // namespace velkan

@@ -63,6 +63,10 @@ void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
     RowItems row;
     while (section.next_row(row, lerr, count > 0)) {
       if (row.count() != kRowWidth) continue;
+      if (row.holds_non_finite()) {
+        return reader_failed(io, lpu, lerr, kError, ierr,
+                             non_finite_detail(listing_line(section.line_number())));
+      }
       const std::int32_t k = nint(row.value(1));
       const std::int32_t ip = nodes.find(nint(row.value(2)));
       const std::int32_t iq = nodes.find(nint(row.value(3)));
@@ -77,6 +81,7 @@ void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
       a.mnpc[2 * c + 1] = iq;
     }
   }
+  if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || count != nel) return reader_failed(io, lpu, lerr, kError, ierr);
   count_lines(io, lunout, nel);
 }

@@ -44,6 +44,10 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres
     RowItems row;
     while (section.next_row(row, lerr, stored > 0)) {
       if (row.count() != kRowWidth) continue;
+      if (row.holds_non_finite()) {
+        return reader_failed(io, lpu, lerr, kError, ierr,
+                             non_finite_detail(listing_line(section.line_number())));
+      }
       const std::int32_t number = nint(row.value(1));
       const std::int32_t e = find_element.find(number);
       last_element = e;
@@ -59,6 +63,7 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres
       ++stored;
     }
   }
+  if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || last_element != nel) return reader_failed(io, lpu, lerr, kError, ierr);
   count_lines(io, lunout, nel);
 }

@@ -58,9 +58,13 @@ void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
     while (section.next_row(row, lerr, count > 0)) {
       if (++count > nnp) return reader_failed(io, lpu, lerr, kError, ierr);
       if (row.count() < 8) {
+        return reader_failed(
+            io, lpu, lerr, kError, ierr,
+            "Node row with fewer than 8 items in " + listing_line(section.line_number()));
+      }
+      if (row.holds_non_finite()) {
         return reader_failed(io, lpu, lerr, kError, ierr,
-                             "Node row with fewer than 8 items in line " +
-                                 std::to_string(section.line_number()) + " of the listing");
+                             non_finite_detail(listing_line(section.line_number())));
       }
       const auto i = static_cast<std::size_t>(count - 1);
       a.mnpex[i] = nint(row.value(1));
@@ -69,6 +73,7 @@ void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
       a.tcoord[3 * i + 2] = row.value(2);
     }
   }
+  if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || count != nnp) return reader_failed(io, lpu, lerr, kError, ierr);
   count_lines(io, lunout, nnp);
 }

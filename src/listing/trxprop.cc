@@ -32,8 +32,10 @@ struct PropReader {
   FirstPositions elements;
   std::array<double, kFluidSets> fluid{};
   std::string record;
+  std::string detail;  // what made the reading fail, when it is not a store or line-reader failure
 
   bool silent() const { return lunout <= 0; }
+  bool listing_ok() const { return !io.error(lunin); }
   // Number (1..5) of the property table whose title the record carries, 0 for none.
   int next_section();
   enum class Next { kTitleSearch, kEndOfFile, kFailed };
@@ -80,7 +82,7 @@ int PropReader::next_section() {
 // table lost or read into this one.
 bool PropReader::is_title_line() {
   io.backspace(lunin);
-  io.read(lunin, record, kRecordLength);
+  if (io.read(lunin, record, kRecordLength) != 0 || !listing_ok()) return false;
   const std::string_view text = left_justified(record);
   for (const PropSection& s : kPropSections) {
     if (starts_with_title(text, s.title, 25)) {
@@ -93,11 +95,13 @@ bool PropReader::is_title_line() {
 
 // A row shorter than expected is a hinge row when its record carries
 // "Hinge Element" in columns 15..27; otherwise it is reported and used as it is.
+// A record that cannot be read again is left to the caller, which finds the
+// listing's read error.
 bool PropReader::is_hinge_row(const RowItems& row, int t) {
   if (row.count() >= kPropSections[static_cast<std::size_t>(t - 1)].width) return false;
   io.backspace(lunin);
   std::string whole;
-  io.read(lunin, whole, kWholeRecord);
+  if (io.read(lunin, whole, kWholeRecord) != 0 || !listing_ok()) return false;
   if (whole.compare(14, 13, "Hinge Element") == 0) return true;
   if (!silent()) {
     io.write(lunout, Line().a("Illegal no of Parameters").i(row.count(), 6).str());
@@ -145,6 +149,7 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
     if (row.count() < 0) return Next::kEndOfFile;
     if (row.count() == 0) {
       if (is_title_line()) return Next::kTitleSearch;
+      if (!listing_ok()) return Next::kFailed;
       continue;
     }
     if (row.is_text(1)) {
@@ -157,7 +162,15 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
       return Next::kTitleSearch;
     }
     taken = true;
+    if (row.holds_non_finite()) {
+      const std::string set = t == kFluidSection ? "fluid set " : "element ";
+      detail =
+          non_finite_detail("the row of " + set + std::to_string(nint(row.value(1))) + " under " +
+                            std::string(kPropSections[static_cast<std::size_t>(t - 1)].title));
+      return Next::kFailed;
+    }
     const bool hinge_row = is_hinge_row(row, t);
+    if (!listing_ok()) return Next::kFailed;
     if (t == kFluidSection) {
       if (!store_fluid_row(row)) return Next::kFailed;
     } else {
@@ -195,12 +208,16 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
   PropReader r{io,     lunin,    lunout, lpu,    nel,
                mxgepr, elements, mhinge, elprop, FirstPositions(elements),
-               {},     {}};
+               {},     {},       {}};
   for (int t = r.next_section(); t != 0; t = r.next_section()) {
     const PropReader::Next next = r.read_rows(t, lerr);
-    if (next == PropReader::Next::kFailed) return reader_failed(io, lpu, lerr, kError, ierr);
+    if (next == PropReader::Next::kFailed) {
+      if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
+      return reader_failed(io, lpu, lerr, kError, ierr, r.detail);
+    }
     if (next == PropReader::Next::kEndOfFile) break;
   }
+  if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lunout > 0) {
     io.newline(lunout);
     io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT PROPERTY * lines read.").str());

@@ -63,10 +63,18 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   std::string record;
   std::int64_t records = 0;
   while (io.read_upto_starting(lunin, record, kRecordLength, firsts, records) == 0) {
+    // A NUL byte is in no printed listing: the file is binary or damaged (a
+    // disk that filled up leaves blocks of them), and its tables cannot be
+    // trusted. Records holding one are never passed over unread.
+    if (record.find('\0') != std::string::npos) {
+      return reader_failed(io, lpu, lerr, kError, ierr,
+                           "NUL byte in " + listing_line(records) + ": not a text listing");
+    }
     const int label = label_of(record);
     if (label == 1) value_after_colon(record, nel);
     if (label == 2) value_after_colon(record, nnp);
   }
+  if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   PTSTRU(io, mstru, "NEL", nel, lpu, lerr);
   PTSTRU(io, mstru, "NNP", nnp, lpu, lerr);
   PTSTRU(io, mstru, "MXGEPR", 30, lpu, lerr);

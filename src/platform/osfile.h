@@ -87,4 +87,8 @@ std::string os_error_text(int code);
 // code of an input/output error and its system text.
 OsError io_error();
 
+// The error of a name that must be new but is taken: the code of an existing
+// file and its system text.
+OsError exists_error();
+
 }  // namespace velkan

@@ -183,4 +183,8 @@ OsError io_error() {
   return error_of(EIO);
 }
 
+OsError exists_error() {
+  return error_of(EEXIST);
+}
+
 }  // namespace velkan

@@ -12,8 +12,6 @@
 namespace velkan {
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
-
 // The first character of a record of `n` characters that is not a blank; a
 // blank for a blank record.
 char first_nonblank(const char* p, std::size_t n) {
@@ -23,10 +21,12 @@ char first_nonblank(const char* p, std::size_t n) {
   return ' ';
 }
 
-// Whether a record whose first character other than a blank is `c` is wanted;
-// no characters at all want every record.
-bool wanted(std::string_view firsts, char c) {
-  return firsts.empty() || firsts.find(c) != std::string_view::npos;
+// Whether a record of `n` characters is wanted: no characters at all want every
+// record; otherwise a record whose first character other than a blank is one of
+// `firsts`, and a record holding a NUL byte, which is no text.
+bool wanted(std::string_view firsts, const char* p, std::size_t n) {
+  return firsts.empty() || firsts.find(first_nonblank(p, n)) != std::string_view::npos ||
+         std::memchr(p, '\0', n) != nullptr;
 }
 
 }  // namespace
@@ -179,7 +179,7 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_vi
       const int rc = read(record, cap);
       if (rc != 0) return rc;
       ++records;
-      if (wanted(firsts, first_nonblank(record.data(), record.size()))) return 0;
+      if (wanted(firsts, record.data(), record.size())) return 0;
       continue;
     }
     const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
@@ -190,7 +190,7 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_vi
     remember_start(logical_position());
     rpos_ += len + 1;
     ++records;
-    if (wanted(firsts, first_nonblank(begin, kept))) {
+    if (wanted(firsts, begin, kept)) {
       record.assign(begin, kept);
       return 0;
     }

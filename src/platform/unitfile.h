@@ -25,6 +25,9 @@ struct PlantedFault {
 
 class UnitFile {
  public:
+  // Reads from the file take up to this many bytes at a time.
+  static constexpr std::size_t kChunk = 1 << 20;
+
   UnitFile(OsFile file, std::string name, bool writable)
       : file_(std::move(file)), name_(std::move(name)), writable_(writable) {}
   ~UnitFile();

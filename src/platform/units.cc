@@ -1,6 +1,7 @@
 // The unit table: console units, named files, implicit "fort.<unit>" files.
 #include "platform/units.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <istream>
 #include <ostream>
@@ -35,6 +36,11 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     return kBadUnit;
   }
   close(unit);
+  // The system would take a name only up to a NUL byte: another file.
+  if (path.find('\0') != std::string_view::npos) {
+    open_error_ = OsError{EINVAL, "Not a valid file name (it holds a NUL byte)"};
+    return open_error_.code;
+  }
   OsError err;
   OsFile f;
   const bool writing = status != FileStatus::kOld;
@@ -43,7 +49,7 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
   } else if (status == FileStatus::kOld) {
     f = OsFile::open_for_reading(path, err);
   } else if (status == FileStatus::kNew && file_id_of(path)) {
-    err = OsError{EEXIST, os_error_text(EEXIST)};
+    err = exists_error();
   } else {
     f = OsFile::open_for_writing(path, err);
   }
@@ -52,6 +58,7 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     return open_error_.code;
   }
   if (const int other = clashing_unit(f, unit, writing)) {
+    if (!writing && !file(other) && !is_kept_input(f.id())) inputs_kept_.push_back(f.id());
     clash_ = other;
     open_error_ = same_file_error(file_name(other));
     return kSameFile;
@@ -78,6 +85,10 @@ int Units::clashing_unit(const OsFile& f, int unit, bool writing) const {
     }
   }
   return 0;
+}
+
+bool Units::is_kept_input(const FileId& id) const {
+  return std::find(inputs_kept_.begin(), inputs_kept_.end(), id) != inputs_kept_.end();
 }
 
 void Units::reserve_implicit(int unit) {
@@ -140,6 +151,10 @@ UnitFile* Units::file_for_write(int unit) {
   if (f.is_open()) {
     if (const int other = clashing_unit(f, unit, true)) {
       failed = same_file_error(file_name(other));
+      return nullptr;
+    }
+    if (is_kept_input(f.id())) {
+      failed = OsError{kSameFile, "Is a file that was named as an input"};
       return nullptr;
     }
     if (!f.truncate(0, err)) f = OsFile();

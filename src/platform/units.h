@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/osfile.h"
 #include "platform/unitfile.h"
@@ -54,7 +55,9 @@ class Units {
   // Connects `unit` (1..99, not a console unit) to the named file; returns 0 or
   // a positive error code, with the reason in open_error(). An open unit is
   // closed first. A scratch file has no name. A file is never opened on two
-  // units when either may write it: such an open fails with kSameFile.
+  // units when either may write it: such an open fails with kSameFile. A file
+  // refused as input because it is a reserved unit's "fort.<unit>" file is
+  // never overwritten as that file afterwards: it was named as an input.
   int open(int unit, std::string_view path, FileStatus status);
   // The reason of the last failed open.
   const OsError& open_error() const { return open_error_; }
@@ -95,7 +98,8 @@ class Units {
   // than a blank is one of `firsts` (a blank record counts as a blank; an
   // empty `firsts` takes every record). The records before it count as read,
   // for backspace too, but are only scanned where they lie in the buffer:
-  // titles and labels are found quickly. Adds 1 to `records` for every record
+  // titles and labels are found quickly. A record holding a NUL
+  // byte is always returned. Adds 1 to `records` for every record
   // read, the one returned included.
   int read_upto_starting(int unit, std::string& record, std::size_t length, std::string_view firsts,
                          std::int64_t& records);
@@ -117,6 +121,7 @@ class Units {
   UnitFile* file(int unit) const;
   void attach(int unit, OsFile f, std::string name, bool writable);
   int clashing_unit(const OsFile& f, int unit, bool writing) const;
+  bool is_kept_input(const FileId& id) const;
   int read_console(std::string& record);
   std::string implicit_name(int unit) const;
   bool is_console(int unit) const { return unit == 0 || unit == kConsoleIn || unit == kConsoleOut; }
@@ -129,6 +134,7 @@ class Units {
   std::array<bool, kMaxUnit + 1> reserved_{};
   std::array<OsError, kMaxUnit + 1> implicit_errors_;
   std::array<std::optional<PlantedFault>, kMaxUnit + 1> planted_;
+  std::vector<FileId> inputs_kept_;  // refused inputs that an implicit file must not overwrite
   OsError open_error_;
   int clash_ = 0;
 };

@@ -1,6 +1,8 @@
 // The program entry as a user sees it: size argument, messages, exit status.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "run_program.h"
 
 namespace velkan {
@@ -30,6 +32,45 @@ TEST(Entry, SizeArgumentMessagesAndExitStatus) {
       EXPECT_EQ(run.exit_status, c.exit_status) << c.args;
     }
   }
+}
+
+// Only the exact requests are answered with information; anything else in the
+// first place is the size, and what follows it is ignored.
+TEST(Entry, HelpAndVersionRequests) {
+  struct Case {
+    std::string args;
+    std::string console_start;
+    int exit_status;
+  } cases[] = {
+      {"--help", "Usage: velkan [size-in-millions]\n", 0},
+      {"-h", "Usage: velkan [size-in-millions]\n", 0},
+      {"/?", "Usage: velkan [size-in-millions]\n", 0},
+      {"--version", "velkan ", 0},
+      {"--HELP", "\n The nwiwa value (0) is zero or negative! \n", 1},
+      {"-help", "\n The nwiwa value (0) is zero or negative! \n", 1},
+      {"-version", "\n The nwiwa value (0) is zero or negative! \n", 1},
+      {"0.5 --help", "\n\n 0.50 million words successfully allocated \n\n", 1},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    const test::ProgramRun run = test::run_velkan(dir, c.args, "");
+    EXPECT_EQ(run.console.substr(0, c.console_start.size()), c.console_start) << c.args;
+    EXPECT_EQ(run.exit_status, c.exit_status) << c.args;
+    if (c.exit_status == 0) {
+      EXPECT_EQ(run.console.back(), '\n') << c.args;
+      EXPECT_FALSE(std::filesystem::exists(dir.path() / "fort.17")) << c.args;
+    }
+  }
+}
+
+TEST(Entry, TheUsageTellsWhereAnswersAndDiagnosticsGo) {
+  test::TempDir dir;
+  const std::string usage = test::run_velkan(dir, "--help", "").console;
+  for (const char* needed : {"size-in-millions", "velkan < answers.txt", "fort.17", "--version"}) {
+    EXPECT_NE(usage.find(needed), std::string::npos) << needed;
+  }
+  const std::string version = test::run_velkan(dir, "--version", "").console;
+  EXPECT_EQ(version.find('\n'), version.size() - 1);
 }
 
 }  // namespace

@@ -13,8 +13,12 @@ struct ProgramRun {
   std::string console;
 };
 
-// Runs velkan in `dir` with `args` (already quoted for the shell) and `answers`
-// on standard input.
+// Runs velkan in `dir` with `args` (separated by blanks) and `answers` on
+// standard input; standard output and error are collected together.
 ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers);
+// The same with shell words before the program (already quoted), for example a
+// file-size limit ("ulimit -f 20 &&") or another user ("setpriv ...").
+ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers,
+                      const std::string& wrapper);
 
 }  // namespace velkan::test

@@ -2,6 +2,7 @@
 // a reader failure and the end of the console input.
 #include <gtest/gtest.h>
 
+#include "platform/osfile.h"
 #include "run_program.h"
 
 namespace velkan {
@@ -73,12 +74,15 @@ TEST(Session, RetriedListingMenusAndEndOfInput) {
   dir.write("model.lis", kListing);
   const test::ProgramRun run =
       test::run_velkan(dir, "1", "missing.lis\nmodel.lis\n3\n0\n2\n\n3\n0\n\n");
+  OsError missing;
+  OsFile::open_for_reading(dir.file("missing.lis"), missing);  // the system's own words
   const std::string expected =
       kStart + " Give FlexCom File Name (complete)   :  *** ERROR Opening File:missing.lis\n" +
-      "      Try once more !\n" + " Give FlexCom File Name (complete)   :  " + kReadModel + kMenu +
-      kNotImplemented + kMenu + kNotImplemented + kMenu + kNotImplemented + kMenu + kSubMenu +
-      kSubNotImplemented + kSubMenu + kSubNotImplemented + kSubMenu +
-      "\n Converting to Vomar......\n\n" + " Vomar model file name               :  " +
+      "      Reason: " + missing.text + "\n" + "      Try once more !\n" +
+      " Give FlexCom File Name (complete)   :  " + kReadModel + kMenu + kNotImplemented + kMenu +
+      kNotImplemented + kMenu + kNotImplemented + kMenu + kSubMenu + kSubNotImplemented + kSubMenu +
+      kSubNotImplemented + kSubMenu + "\n Converting to Vomar......\n\n" +
+      " Vomar model file name               :  " +
       "\n *** End of the console input: no answer to the last question.\n" + kFailed +
       "     Max used space:       4236\n" + "\n Return value from velkan: -1 \n";
   EXPECT_EQ(run.console, expected);

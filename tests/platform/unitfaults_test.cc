@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 TEST(UnitFaults, OnlyRegularFilesAreOpenedForReading) {
   test::TestIo io;
   fs::create_directory(io.dir.file("folder"));
-  std::vector<std::string> refused = {io.dir.file("missing.lis"), io.dir.file("folder")};
+  io.dir.write("abc", "a listing\n");
+  std::vector<std::string> refused = {io.dir.file("missing.lis"), io.dir.file("folder"),
+                                      io.dir.file("abc") + std::string(1, '\0') + "xyz"};
   if (fs::exists("/dev/null")) refused.push_back("/dev/null");
   for (const std::string& name : refused) {
     EXPECT_GT(io.units.open(16, name, FileStatus::kOld), 0) << name;
@@ -71,6 +73,23 @@ TEST(UnitFaults, TheMessageFileIsNotCreatedOverAFileInUse) {
   EXPECT_EQ(io.units.error(17).code, kSameFile);
   EXPECT_EQ(io.units.close(17).code, kSameFile);
   EXPECT_EQ(io.dir.read("fort.17"), "the listing\n");
+}
+
+TEST(UnitFaults, AnInputRefusedAsTheMessageFileIsNeverOverwrittenByIt) {
+  for (const bool renamed : {false, true}) {
+    test::TestIo io;
+    io.units.reserve_implicit(17);
+    const std::string listing = io.dir.write("fort.17", "the listing\n");
+    EXPECT_EQ(io.units.open(16, listing, FileStatus::kOld), kSameFile);
+    // Renamed away, the listing leaves the name to a new message file.
+    if (renamed) fs::rename(listing, io.dir.file("model.lis"));
+    io.units.write(17, "message");
+    EXPECT_EQ(io.units.close(17).code, renamed ? 0 : kSameFile) << renamed;
+    EXPECT_EQ(io.dir.read(renamed ? "model.lis" : "fort.17"), "the listing\n") << renamed;
+    if (renamed) {
+      EXPECT_EQ(io.dir.read("fort.17"), "message\n");
+    }
+  }
 }
 
 TEST(UnitFaults, PlantedFaultsFailReadsAndWritesAfterTheirByteCount) {

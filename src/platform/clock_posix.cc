@@ -1,7 +1,7 @@
-// Local clock access.
-#include "platform/clock.h"
-
+// Local clock access on POSIX systems.
 #include <ctime>
+
+#include "platform/clock.h"
 
 namespace velkan {
 

@@ -1,0 +1,260 @@
+// The built program on bad inputs, as a user meets them on any system:
+// listings that hold no model, answers that are not what is asked, output
+// names that are the run's own files. Each run ends with a clear line and the
+// right verdict, or asks again; none hangs, and none destroys the listing.
+#include "catalogue.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/osfile.h"
+
+namespace velkan::test {
+namespace {
+
+// What the system says when `path` is opened for reading (or for writing).
+std::string reason_for(const std::string& path, bool writing) {
+  OsError err;
+  if (writing) {
+    OsFile::open_for_writing(path, err);
+  } else {
+    OsFile::open_for_reading(path, err);
+  }
+  return err.text;
+}
+
+TEST_F(Catalogue, NamesThatCannotBeOpenedAreAskedForAgainWithTheReason) {
+  fs::create_directory(dir.path() / "folder");
+  fs::create_directory(dir.path() / "sub");
+  const std::string listing = "it is the FlexCom listing being read, riser.lis";
+  struct Case {
+    std::string name, reason;
+  } listings[] = {
+      {"missing.lis", reason_for(dir.file("missing.lis"), false)},
+      {"folder", reason_for(dir.file("folder"), false)},
+  };
+  for (const Case& c : listings) {
+    const ProgramRun run = velkan(c.name + "\nriser.lis\n" + kVomarDefaults);
+    EXPECT_EQ(run.exit_status, 0) << c.name << run.console;
+    EXPECT_NE(run.console.find(open_error(c.name, c.reason, kListingRetry)), std::string::npos)
+        << run.console;
+  }
+  const Case outputs[] = {
+      {"missing/riser.vom", reason_for(dir.file("missing/riser.vom"), true)},
+      {"folder", reason_for(dir.file("folder"), true)},
+      {"riser.lis", listing},
+      {"sub/../riser.lis", listing},
+      {"fort.17", "fort.17 is the message file of this run"},
+  };
+  for (const Case& c : outputs) {
+    for (const auto& [answers, output] :
+         {std::pair{kVomarDefaults, "riser.vom"}, std::pair{kShear7Defaults, "riser.s7"}}) {
+      const ProgramRun run =
+          velkan("riser.lis\n" + edited(answers, output, c.name + "\n" + output));
+      EXPECT_EQ(run.exit_status, 0) << c.name << run.console;
+      EXPECT_NE(run.console.find(open_error(c.name, c.reason, kOutputRetry)), std::string::npos)
+          << run.console;
+    }
+  }
+  EXPECT_EQ(dir.read("riser.lis"), riser);
+}
+
+TEST_F(Catalogue, AListingNamedAsTheMessageFileIsRefusedAndSurvivesTheRun) {
+  struct Case {
+    std::string answers;
+    int exit_status;
+    std::string after_refusal;
+  } cases[] = {
+      // Given up at once: the failed frame has nowhere to go but the console.
+      {"fort.17\n", 1,
+       kEndOfInput +
+           "\n*** ERROR Writing File:fort.17\n      Reason: Is a file that was named as "
+           "an input\n" +
+           kFailed},
+      {"fort.17\nriser.lis\n" + kVomarDefaults, 0, "\n          Number of Nodes"},
+  };
+  for (const Case& c : cases) {
+    dir.write("fort.17", riser);
+    const ProgramRun run = velkan(c.answers);
+    EXPECT_EQ(run.exit_status, c.exit_status);
+    EXPECT_NE(run.console.find(open_error("fort.17",
+                                          "fort.17 is the message file of this run: rename the "
+                                          "listing",
+                                          kListingRetry) +
+                               " Give FlexCom File Name (complete)   :  " + c.after_refusal),
+              std::string::npos)
+        << run.console;
+    EXPECT_EQ(dir.read("fort.17"), riser);
+  }
+}
+
+TEST_F(Catalogue, ListingsThatHoldNoUsableModelFailWithAReason) {
+  std::string binary;
+  for (int i = 0; i < 1024; ++i) binary.push_back(static_cast<char>(i % 256));
+  const std::string counts = "Total No. of Structural Elements       :      12";
+  struct Case {
+    std::string what, listing, answers;
+    std::string console, messages;  // expected within the console and within fort.17
+  } cases[] = {
+      {"empty", "", kVomarDefaults, " *** No elements in the listing: nothing to convert.\n", ""},
+      {"binary", binary, kVomarDefaults, "",
+       "NUL byte in line 1 of the listing: not a text listing"},
+      {"NUL bytes", edited(riser, "         3  1.2000E+08", std::string("\0\0", 2) + "       3"),
+       kVomarDefaults, "", "NUL byte in line 79 of the listing: not a text listing"},
+      {"2,000,000,000 elements",
+       edited(riser, counts, "Total No. of Structural Elements       :  2000000000"),
+       kVomarDefaults, "", "*** ERROR IN ARBOOK ***\nInsufficient space for array MELEX\n"},
+      {"a count too wide for 32 bits",
+       edited(riser, counts, "Total No. of Structural Elements       :  99999999999"),
+       kVomarDefaults, "", "*** ERROR IN ARBOOK ***\nInsufficient space for array MELEX\n"},
+      {"NaN", edited(riser, "         3  1.2000E+08", "         3  NaN"), kVomarDefaults, "",
+       "*** ERROR IN TRX_Prop ***\nNumber that is not finite (NaN, Inf or beyond 1E308) in the "
+       "row of element 3 under *** ELEMENT PROPERTIES ***\n"},
+      {"1E400", edited(riser, "       104    -30.000", "       104    1E400"), kVomarDefaults, "",
+       "*** ERROR IN TRX_Node ***\nNumber that is not finite (NaN, Inf or beyond 1E308) in line "
+       "33 of the listing\n"},
+      {"Inf", edited(riser, "         4     0.0    158000.0", "         4     0.0    -Infinity"),
+       kShear7Defaults, "",
+       "*** ERROR IN TRX_GtERes  ***\nNumber that is not finite (NaN, Inf or beyond 1E308) in "
+       "line 169 of the listing\n"},
+      // The readers find these themselves and say no more than the verdict.
+      {"counts that do not match the tables",
+       edited(riser, "No. of Nodes                           :      13",
+              "No. of Nodes                           :      14"),
+       kVomarDefaults, "", ""},
+      {"cut short in a table", riser.substr(0, riser.find("         5       105")), kVomarDefaults,
+       "", ""},
+  };
+  for (const Case& c : cases) {
+    dir.write("bad.lis", c.listing);
+    const ProgramRun run = velkan("bad.lis\n" + c.answers);
+    EXPECT_EQ(run.exit_status, 1) << c.what;
+    EXPECT_NE(run.console.find(c.console + kFailed), std::string::npos) << c.what << run.console;
+    const std::string messages = dir.read("fort.17");
+    EXPECT_NE(messages.find(c.messages), std::string::npos) << c.what << messages;
+    EXPECT_EQ(messages.substr(messages.size() - kFailed.size()), kFailed) << c.what;
+  }
+}
+
+TEST_F(Catalogue, CarriageReturnsAndVeryLongLinesConvertAsTheListingWithout) {
+  std::string crlf;
+  for (const std::string& line : test::lines_of(riser)) crlf += line + "\r\n";
+  const std::string wide(100000, 'x');
+  std::string long_lines = edited(riser, "   FLEXCOM", wide + "\n   " + wide + "\n   FLEXCOM");
+  // Only the first 132 columns of a line count: what stands beyond is never read.
+  const std::string beyond = std::string(200, ' ') + wide + "\n";
+  long_lines = edited(long_lines, "0.000      1     1\n", "0.000      1     1" + beyond);
+  long_lines = edited(long_lines, "       107    -60.000", "*" + wide + "\n       107    -60.000");
+  long_lines = edited(long_lines, "   4.500E+05\n", "   4.500E+05" + beyond);
+  for (const std::string& answers : {kVomarDefaults, kShear7Defaults}) {
+    const std::string output = answers == kVomarDefaults ? "riser.vom" : "riser.s7";
+    dir.write("riser.lis", riser);
+    ASSERT_EQ(velkan("riser.lis\n" + answers).exit_status, 0);
+    const std::string expected = without_stamp(dir.read(output));
+    for (const std::string& listing : {crlf, long_lines}) {
+      dir.write("riser.lis", listing);
+      const ProgramRun run = velkan("riser.lis\n" + answers);
+      EXPECT_EQ(run.exit_status, 0) << run.console;
+      EXPECT_EQ(without_stamp(dir.read(output)), expected) << output;
+    }
+  }
+}
+
+TEST_F(Catalogue, ANodeNumberTooWideForThirtyTwoBitsIsNotFoundByItsElements) {
+  dir.write("wide.lis", edited(riser, "       105    -40.000", "       99999999999    -40.000"));
+  const ProgramRun wide = velkan("wide.lis\n" + kVomarDefaults);
+  EXPECT_NE(wide.console.find("Illegal nodes for elem:     4\nIllegal nodes for elem:     5\n"),
+            std::string::npos)
+      << wide.console;
+}
+
+TEST_F(Catalogue, TheEndOfTheInputAtEveryQuestionEndsTheRunAsFailed) {
+  const std::string vomar = "riser.lis\n\n\nriser.vom\n";
+  struct Case {
+    std::string answers;
+    std::string_view prompt;
+  } cases[] = {
+      {"", "Give FlexCom File Name (complete)   :  "},
+      {"riser.lis\n", "Select Operation  / 1 /             :  "},
+      {"riser.lis\n\n", "Select Sub Operation  / 2 /         :  "},
+      {"riser.lis\n\n\n", "Vomar model file name               :  "},
+      {vomar, "Create Coarser Mesh?  /no /         :  "},
+      {vomar + "yes\n", "Number of Risers                    :  "},
+      {vomar + "yes\n1\n", "Number of Segments                  :  "},
+      {vomar + "yes\n1\n1\n", "First Node, Last node and nSkip     :  "},
+      {vomar + "yes\n1\n1\n101 113", "First Node, Last node and nSkip     :  "},
+      {vomar + "\n", "Hinge Stiff, Ax & Bend /1E8 & 1E3/:  "},
+      {vomar + "\n\n", "Create Sea Bed?       /no /         :  "},
+      {vomar + "\n\nyes\n", "Max Z-coordinate for seabed nodes   :  "},
+      {"riser.lis\n\n1\n", "Give File for Shear7 model          :  "},
+      {"riser.lis\n\n1\nriser.s7\n", "Scaling factor for Tension /1.0/    :  "},
+  };
+  for (const Case& c : cases) {
+    const ProgramRun run = velkan(c.answers);
+    EXPECT_EQ(run.exit_status, 1) << c.prompt;
+    EXPECT_NE(run.console.find(std::string(c.prompt) + kEndOfInput + kFailed), std::string::npos)
+        << run.console;
+  }
+}
+
+TEST_F(Catalogue, AConsoleLineWithoutEndEndsTheRunAsFailed) {
+  const ProgramRun run = velkan("riser.lis\n" + std::string(3 << 20, 'x'));
+  EXPECT_EQ(run.exit_status, 1);
+  EXPECT_NE(run.console.find("Select Operation  / 1 /             :  \n *** No line end in the "
+                             "console input: no answer to the last question.\n" +
+                             kFailed),
+            std::string::npos)
+      << run.console.substr(run.console.size() - 500);
+}
+
+TEST_F(Catalogue, AnswersThatAreNotWhatIsAskedAreAskedForAgain) {
+  const ProgramRun run = velkan(
+      "riser.lis\nabc\n\nx\n\nriser.vom\nyes\nabc\n-1\n99999999999\n11\n1\n-5\n201\n1\n"
+      "101 113\n2\nx y\n\nyes\ndeep\n-60\n");
+  EXPECT_EQ(run.exit_status, 0) << run.console;
+  const std::string whole = " *** A whole number expected, please answer again.\n";
+  const std::string risers = " *** At most 10 risers: please give a number from 0 to 10.\n";
+  const std::string segments =
+      " *** At most 200 segments in all: please give a number from 0 to 200.\n";
+  const std::string risers_prompt = " Number of Risers                    :  ";
+  const std::string segments_prompt = " Number of Segments                  :  ";
+  for (const std::string& expected : std::vector<std::string>{
+           " Select Operation  / 1 /             :  " + whole,
+           " Select Sub Operation  / 2 /         :  " + whole,
+           risers_prompt + whole + risers_prompt + risers + risers_prompt + whole + risers_prompt +
+               risers,
+           segments_prompt + segments + segments_prompt + segments,
+           std::string(" Hinge Stiff, Ax & Bend /1E8 & 1E3/:   *** 2 numbers expected, please "
+                       "answer again.\n"),
+           " Max Z-coordinate for seabed nodes   :   *** A number expected, please answer again.\n",
+       }) {
+    EXPECT_NE(run.console.find(expected), std::string::npos) << expected;
+  }
+}
+
+TEST_F(Catalogue, SegmentEndsThatAreNoNodesFailTheRun) {
+  for (const std::string_view segments : {"1\n101 999 2\n", "2\n101 999 2\n999 113 2\n"}) {
+    const ProgramRun run = velkan("riser.lis\n\n\nriser.vom\nyes\n1\n" + std::string(segments));
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.console.find("Illegal node:     999\n" + kFailed), std::string::npos)
+        << run.console;
+  }
+}
+
+TEST_F(Catalogue, AWorkMemoryTooSmallFailsWithTheStoresMessages) {
+  struct Case {
+    std::string size, message;
+  } cases[] = {
+      {"0.001", " *** ERROR return from a  K O R  library routine\n"},
+      {"0.005", "*** ERROR IN ARBOOK ***\nInsufficient space for array"},
+  };
+  for (const Case& c : cases) {
+    const ProgramRun run = velkan("riser.lis\n" + kVomarDefaults, "", c.size);
+    EXPECT_EQ(run.exit_status, 1) << c.size;
+    EXPECT_NE(run.console.find(kFailed), std::string::npos) << run.console;
+    EXPECT_NE(dir.read("fort.17").find(c.message), std::string::npos) << dir.read("fort.17");
+  }
+}
+
+}  // namespace
+}  // namespace velkan::test
