@@ -48,6 +48,38 @@ bool is_digit_char(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Integers of this many digits are below 2^53, where every double step of
+// value * 10 + digit is exact.
+constexpr std::int32_t kExactDigits = 15;
+
+// The integer part of n digits as value * 10 + digit builds it; the first
+// kExactDigits steps are exact, so they are taken as one integer.
+double integer_part(const char* d, std::int32_t n) {
+  std::uint64_t exact = 0;
+  std::int32_t k = 0;
+  for (; k < n && k < kExactDigits; ++k)
+    exact = exact * 10 + static_cast<std::uint64_t>(d[k] - '0');
+  double v = static_cast<double>(exact);
+  for (; k < n; ++k) v = v * 10.0 + (d[k] - '0');
+  return v;
+}
+
+// Consumes what ends an item that ends before index i of the work line:
+// blanks, then one separator and the blanks after it.
+void end_item(LineReaderState& s, std::int32_t i) {
+  const char* w = s.work.data();
+  const std::int32_t last = s.last;
+  const auto skip = [&] {
+    while (i < last && w[i] == ' ') ++i;
+  };
+  if (i < last && w[i] == ' ') skip();
+  if (i < last && w[i] == s.separator) {
+    ++i;
+    skip();
+  }
+  s.pos = i + 1;
+}
+
 }  // namespace
 
 double fraction_scale(std::int32_t k) {
@@ -73,25 +105,24 @@ bool take_plain_number(LineReaderState& s, std::int32_t& type, double& value) {
   std::int32_t i = s.pos - 1;
   const bool negative = w[i] == '-';
   if (negative || w[i] == '+') ++i;
-  // Digits: the real's integer part, and the 32-bit integer that wraps.
-  double v = 0.0;
-  std::int32_t whole = 0;
-  std::int32_t digit = s.last_digit;
+  // Digits, as an integer modulo 2^64: its low 32 bits are the integer that
+  // wraps, and while it has at most kExactDigits digits it is exactly the real
+  // that value * 10 + digit builds.
+  std::uint64_t digits = 0;
   const std::int32_t int_from = i;
-  for (; i < last && is_digit_char(w[i]); ++i) {
-    digit = w[i] - '0';
-    whole = wrap_digit(whole, digit);
-    v = v * 10.0 + digit;
-  }
-  const bool has_int = i > int_from;
-  if (has_int && ends_item(i)) {
+  for (; i < last && is_digit_char(w[i]); ++i) digits = digits * 10 + (w[i] - '0');
+  const std::int32_t int_digits = i - int_from;
+  const auto whole = static_cast<std::int32_t>(static_cast<std::uint32_t>(digits));
+  if (int_digits > 0 && ends_item(i)) {
     s.last_int = negative ? wrap_neg(whole) : whole;
     type = 1;
     value = static_cast<double>(s.last_int);
-    s.pos = i + 1;
-    consume_item_end(s);
+    end_item(s, i);
     return true;
   }
+  std::int32_t digit = int_digits > 0 ? w[i - 1] - '0' : s.last_digit;
+  double v = int_digits <= kExactDigits ? static_cast<double>(digits)
+                                        : integer_part(w + int_from, int_digits);
   // A point, then fraction digits; without an integer part at least one.
   if (i < last && w[i] == '.') {
     ++i;
@@ -100,8 +131,8 @@ bool take_plain_number(LineReaderState& s, std::int32_t& type, double& value) {
       digit = w[i] - '0';
       v += digit * fraction_scale(i - frac_from + 1);
     }
-    if (!has_int && i == frac_from) return false;
-  } else if (!has_int) {
+    if (int_digits == 0 && i == frac_from) return false;
+  } else if (int_digits == 0) {
     return false;
   }
   // E, an optional sign and one to four digits.
@@ -120,14 +151,13 @@ bool take_plain_number(LineReaderState& s, std::int32_t& type, double& value) {
     i = j;
   }
   if (!ends_item(i)) return false;
-  if (has_int) s.last_int = whole;
+  if (int_digits > 0) s.last_int = whole;
   s.last_digit = digit;
   s.last_exp = exp;
   s.last_real = negative ? -v : v;
   type = 2;
   value = s.last_real;
-  s.pos = i + 1;
-  consume_item_end(s);
+  end_item(s, i);
   return true;
 }
 
