@@ -5,6 +5,7 @@
 #include "platform/unitfile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/units.h"
@@ -167,10 +168,75 @@ int UnitFile::read(std::string& record, std::size_t cap) {
   return 0;
 }
 
+// Passes over whole lines of the buffer that cannot be wanted, found by
+// searching for the characters that make a line wanted instead of looking at
+// every line: a wanted first character (after blanks only, within `cap`
+// columns) or a NUL byte (within `cap` columns). It stops at a line that is
+// wanted or at the last line the buffer does not end. The lines passed over
+// count and are remembered as if read.
+void UnitFile::pass_unwanted(std::size_t cap, std::string_view firsts, std::int64_t& records) {
+  if (firsts.empty() || firsts.size() > 8 ||
+      firsts.find_first_of(std::string_view(" \r\n\0", 4)) != std::string_view::npos) {
+    return;
+  }
+  const char* buf = rbuf_.data();
+  const std::size_t size = rbuf_.size();
+  // The next place of each character searched for, from p on (size: none left).
+  std::array<std::size_t, 9> next{};
+  const std::size_t kinds = firsts.size() + 1;
+  const auto char_of = [&](std::size_t k) { return k < firsts.size() ? firsts[k] : '\0'; };
+  const auto find = [&](std::size_t k, std::size_t from) {
+    const void* at = std::memchr(buf + from, char_of(k), size - from);
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - buf) : size;
+  };
+  std::size_t p = rpos_;  // lines before p are not wanted
+  for (std::size_t k = 0; k < kinds; ++k) next[k] = find(k, p);
+  for (;;) {
+    std::size_t k_min = 0;
+    for (std::size_t k = 1; k < kinds; ++k) {
+      if (next[k] < next[k_min]) k_min = k;
+    }
+    const std::size_t q = next[k_min];
+    if (q == size) {  // up to the last line end of the buffer
+      std::size_t end = size;
+      while (end > p && buf[end - 1] != '\n') --end;
+      return pass_lines(end, records);
+    }
+    std::size_t start = q;
+    while (start > p && buf[start - 1] != '\n') --start;
+    const bool nul = k_min == firsts.size();
+    if (q - start < cap &&
+        (nul || std::all_of(buf + start, buf + q, [](char c) { return c == ' '; })))
+      return pass_lines(start, records);
+    const void* nl = std::memchr(buf + q, '\n', size - q);
+    if (nl == nullptr) return pass_lines(start, records);
+    p = static_cast<std::size_t>(static_cast<const char*>(nl) - buf) + 1;
+    for (std::size_t k = 0; k < kinds; ++k) {
+      if (next[k] < p) next[k] = find(k, p);
+    }
+  }
+}
+
+// Counts and remembers the whole lines of the buffer up to `to` and moves past them.
+void UnitFile::pass_lines(std::size_t to, std::int64_t& records) {
+  const char* buf = rbuf_.data();
+  const std::size_t from = rpos_;
+  records += std::count(buf + from, buf + to, '\n');
+  // Only the last starts are remembered: they are looked for backwards.
+  std::array<std::size_t, 16> found{};
+  std::size_t n = 0;
+  for (std::size_t k = to; k > from && n < found.size(); --k) {
+    if (k - 1 == from || buf[k - 2] == '\n') found[n++] = k - 1;
+  }
+  while (n > 0) remember_start(rbuf_offset_ + static_cast<std::int64_t>(found[--n]));
+  rpos_ = to;
+}
+
 int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_view firsts,
                             std::int64_t& records) {
   start_reading();
   for (;;) {
+    if (!after_end_) pass_unwanted(cap, firsts, records);
     const char* begin = rbuf_.data() + rpos_;
     const std::size_t avail = rbuf_.size() - rpos_;
     const void* nl = after_end_ || avail == 0 ? nullptr : std::memchr(begin, '\n', avail);

@@ -69,6 +69,8 @@ class UnitFile {
   void start_reading();
   void finish_writing();
   void remember_start(std::int64_t offset);
+  void pass_unwanted(std::size_t cap, std::string_view firsts, std::int64_t& records);
+  void pass_lines(std::size_t to, std::int64_t& records);
   void forget_starts() { starts_count_ = 0; }
   std::int64_t previous_record_start(std::int64_t offset);
   bool line_ends_before(std::int64_t offset);
