@@ -26,6 +26,10 @@ bool starts_with_title(std::string_view text, std::string_view title, std::size_
 inline bool title_matches(std::string_view record, std::string_view title, std::size_t n) {
   return starts_with_title(left_justified(record), title, n);
 }
+// The beginning that every record matching the first n characters of `title`
+// starts with (after its leading blanks): those characters without trailing
+// blanks; empty when every record may match.
+std::string_view title_head(std::string_view title, std::size_t n);
 
 // The items of one row as the line reader returns them, numbered from 1.
 class RowItems {

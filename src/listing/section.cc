@@ -6,10 +6,11 @@
 namespace velkan {
 
 bool Section::find(std::string_view title, std::size_t n) {
-  // Only a record whose left-justified text starts with the title's first
-  // character can match; the others are passed over unread.
-  const std::string first(n == 0 ? 0 : 1, title.empty() ? ' ' : title[0]);
-  while (io_.read_upto_starting(lunin_, record_, kRecordLength, first, records_before_rows_) == 0) {
+  // Only a record whose left-justified text starts with the title's head can
+  // match; the others are passed over unread.
+  const std::string_view head = title_head(title, n);
+  const RecordHeads heads(&head, head.empty() ? 0 : 1);
+  while (io_.read_upto_starting(lunin_, record_, kRecordLength, heads, records_before_rows_) == 0) {
     if (title_matches(record_, title, n)) return true;
   }
   return false;

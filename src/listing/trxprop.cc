@@ -55,14 +55,12 @@ struct PropReader {
   }
 };
 
-static_assert(std::all_of(kPropSections.begin(), kPropSections.end(),
-                          [](const PropSection& s) { return s.title[0] == '*'; }));
-
 int PropReader::next_section() {
-  // Every title starts with the same character; other records are passed over unread.
-  const std::string_view first = kPropSections[0].title.substr(0, 1);
+  // Records that start with none of the titles are passed over unread.
+  std::array<std::string_view, kPropSections.size()> heads;
+  for (std::size_t t = 0; t < heads.size(); ++t) heads[t] = title_head(kPropSections[t].title, 25);
   std::int64_t records = 0;
-  while (io.read_upto_starting(lunin, record, kRecordLength, first, records) == 0) {
+  while (io.read_upto_starting(lunin, record, kRecordLength, heads, records) == 0) {
     const std::string_view text = left_justified(record);
     for (std::size_t t = 0; t < kPropSections.size(); ++t) {
       if (!starts_with_title(text, kPropSections[t].title, 25)) continue;

@@ -59,10 +59,11 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   std::int32_t nel = 0, nnp = 0;
   // Only the first two labels are used; records that start otherwise are passed over unread.
-  const std::string firsts = {kLabels[0][0], kLabels[1][0]};
+  const std::array<std::string_view, 2> heads = {title_head(kLabels[0], 40),
+                                                 title_head(kLabels[1], 40)};
   std::string record;
   std::int64_t records = 0;
-  while (io.read_upto_starting(lunin, record, kRecordLength, firsts, records) == 0) {
+  while (io.read_upto_starting(lunin, record, kRecordLength, heads, records) == 0) {
     // A NUL byte is in no printed listing: the file is binary or damaged (a
     // disk that filled up leaves blocks of them), and its tables cannot be
     // trusted. Records holding one are never passed over unread.

@@ -7,30 +7,33 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "platform/units.h"
 
 namespace velkan {
 namespace {
 
-// The first character of a record of `n` characters that is not a blank; a
-// blank for a blank record.
-char first_nonblank(const char* p, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    if (p[i] != ' ') return p[i];
-  }
-  return ' ';
-}
+constexpr std::size_t kNotSearched = SIZE_MAX;
 
-// Whether a record of `n` characters is wanted: no characters at all want every
-// record; otherwise a record whose first character other than a blank is one of
-// `firsts`, and a record holding a NUL byte, which is no text.
-bool wanted(std::string_view firsts, const char* p, std::size_t n) {
-  return firsts.empty() || firsts.find(first_nonblank(p, n)) != std::string_view::npos ||
-         std::memchr(p, '\0', n) != nullptr;
+// The line ends among n bytes, counted in a loop the compiler turns into
+// vector instructions (about three times as fast as std::count here).
+std::int64_t count_line_ends(const char* p, std::size_t n) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < n; ++i) count += static_cast<unsigned char>(p[i]) == '\n';
+  return static_cast<std::int64_t>(count);
 }
 
 }  // namespace
+
+bool is_wanted_record(RecordHeads heads, std::string_view record) {
+  if (heads.empty() || record.find('\0') != std::string_view::npos) return true;
+  const std::size_t first = record.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  const std::string_view text = record.substr(first);
+  return std::any_of(heads.begin(), heads.end(),
+                     [&](std::string_view head) { return text.starts_with(head); });
+}
 
 UnitFile::~UnitFile() {
   close();
@@ -106,9 +109,9 @@ void UnitFile::seek(std::int64_t offset) {
 int UnitFile::fill() {
   if (eof_) return kEndOfFile;
   rbuf_offset_ += static_cast<std::int64_t>(rbuf_.size());
-  rbuf_.resize(kChunk);
+  rbuf_.resize(0, kChunk);
   const std::int64_t n = raw_read(rbuf_.data(), kChunk);
-  rbuf_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  rbuf_.resize(n > 0 ? static_cast<std::size_t>(n) : 0, kChunk);
   rpos_ = 0;
   if (n > 0) return 0;
   if (n < 0) return error_.code;
@@ -169,51 +172,51 @@ int UnitFile::read(std::string& record, std::size_t cap) {
 }
 
 // Passes over whole lines of the buffer that cannot be wanted, found by
-// searching for the characters that make a line wanted instead of looking at
-// every line: a wanted first character (after blanks only, within `cap`
-// columns) or a NUL byte (within `cap` columns). It stops at a line that is
-// wanted or at the last line the buffer does not end. The lines passed over
-// count and are remembered as if read.
-void UnitFile::pass_unwanted(std::size_t cap, std::string_view firsts, std::int64_t& records) {
-  if (firsts.empty() || firsts.size() > 8 ||
-      firsts.find_first_of(std::string_view(" \r\n\0", 4)) != std::string_view::npos) {
-    return;
+// searching for the characters a wanted line must hold (the first character of
+// a beginning, or a NUL byte) instead of looking at every line. It stops at a
+// line that is wanted or at the last line the buffer does not end. The lines
+// passed over count and are remembered as if read.
+void UnitFile::pass_unwanted(std::size_t cap, RecordHeads heads, std::int64_t& records) {
+  std::string firsts;
+  for (const std::string_view head : heads) {
+    if (head.empty()) return;  // every record is wanted
+    if (firsts.find(head[0]) == std::string::npos) firsts.push_back(head[0]);
   }
+  if (firsts.empty() || firsts.size() > ScanPlaces::kMaxFirsts) return;
   const char* buf = rbuf_.data();
   const std::size_t size = rbuf_.size();
-  // The next place of each character searched for, from p on (size: none left).
-  std::array<std::size_t, 9> next{};
   const std::size_t kinds = firsts.size() + 1;
   const auto char_of = [&](std::size_t k) { return k < firsts.size() ? firsts[k] : '\0'; };
-  const auto find = [&](std::size_t k, std::size_t from) {
-    const void* at = std::memchr(buf + from, char_of(k), size - from);
-    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - buf) : size;
-  };
   std::size_t p = rpos_;  // lines before p are not wanted
-  for (std::size_t k = 0; k < kinds; ++k) next[k] = find(k, p);
+  // The places found before stay good while the buffer holds the same bytes
+  // and the search goes on from where they were searched from.
+  if (scan_.generation != rbuf_.generation() || scan_.firsts != firsts || p < scan_.from) {
+    scan_.firsts = firsts;
+    scan_.generation = rbuf_.generation();
+    scan_.next.fill(kNotSearched);
+  }
+  scan_.from = p;
   for (;;) {
-    std::size_t k_min = 0;
-    for (std::size_t k = 1; k < kinds; ++k) {
-      if (next[k] < next[k_min]) k_min = k;
+    for (std::size_t k = 0; k < kinds; ++k) {
+      std::size_t& at = scan_.next[k];
+      if (at >= p && at != kNotSearched) continue;
+      const void* found = std::memchr(buf + p, char_of(k), size - p);
+      at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buf) : size;
     }
-    const std::size_t q = next[k_min];
-    if (q == size) {  // up to the last line end of the buffer
-      std::size_t end = size;
-      while (end > p && buf[end - 1] != '\n') --end;
-      return pass_lines(end, records);
-    }
+    const std::size_t q = *std::min_element(scan_.next.begin(), scan_.next.begin() + kinds);
     std::size_t start = q;
     while (start > p && buf[start - 1] != '\n') --start;
-    const bool nul = k_min == firsts.size();
-    if (q - start < cap &&
-        (nul || std::all_of(buf + start, buf + q, [](char c) { return c == ' '; })))
-      return pass_lines(start, records);
-    const void* nl = std::memchr(buf + q, '\n', size - q);
-    if (nl == nullptr) return pass_lines(start, records);
-    p = static_cast<std::size_t>(static_cast<const char*>(nl) - buf) + 1;
-    for (std::size_t k = 0; k < kinds; ++k) {
-      if (next[k] < p) next[k] = find(k, p);
+    const void* nl = q == size ? nullptr : std::memchr(buf + q, '\n', size - q);
+    if (nl == nullptr) {  // up to the last line end of the buffer
+      std::size_t end = size;
+      while (end > p && buf[end - 1] != '\n') --end;
+      return pass_lines(std::min(end, start), records);
     }
+    const auto end = static_cast<std::size_t>(static_cast<const char*>(nl) - buf);
+    const std::size_t line = end > start && buf[end - 1] == '\r' ? end - 1 - start : end - start;
+    if (is_wanted_record(heads, std::string_view(buf + start, std::min(line, cap))))
+      return pass_lines(start, records);
+    p = end + 1;
   }
 }
 
@@ -221,7 +224,7 @@ void UnitFile::pass_unwanted(std::size_t cap, std::string_view firsts, std::int6
 void UnitFile::pass_lines(std::size_t to, std::int64_t& records) {
   const char* buf = rbuf_.data();
   const std::size_t from = rpos_;
-  records += std::count(buf + from, buf + to, '\n');
+  records += count_line_ends(buf + from, to - from);
   // Only the last starts are remembered: they are looked for backwards.
   std::array<std::size_t, 16> found{};
   std::size_t n = 0;
@@ -232,11 +235,11 @@ void UnitFile::pass_lines(std::size_t to, std::int64_t& records) {
   rpos_ = to;
 }
 
-int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_view firsts,
+int UnitFile::read_starting(std::string& record, std::size_t cap, RecordHeads heads,
                             std::int64_t& records) {
   start_reading();
   for (;;) {
-    if (!after_end_) pass_unwanted(cap, firsts, records);
+    if (!after_end_) pass_unwanted(cap, heads, records);
     const char* begin = rbuf_.data() + rpos_;
     const std::size_t avail = rbuf_.size() - rpos_;
     const void* nl = after_end_ || avail == 0 ? nullptr : std::memchr(begin, '\n', avail);
@@ -245,7 +248,7 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_vi
       const int rc = read(record, cap);
       if (rc != 0) return rc;
       ++records;
-      if (wanted(firsts, record.data(), record.size())) return 0;
+      if (is_wanted_record(heads, record)) return 0;
       continue;
     }
     const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
@@ -256,7 +259,7 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, std::string_vi
     remember_start(logical_position());
     rpos_ += len + 1;
     ++records;
-    if (wanted(firsts, begin, kept)) {
+    if (is_wanted_record(heads, std::string_view(begin, kept))) {
       record.assign(begin, kept);
       return 0;
     }

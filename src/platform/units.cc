@@ -235,17 +235,15 @@ int Units::read_upto(int unit, std::string& record, std::size_t length) {
   return rc;
 }
 
-int Units::read_upto_starting(int unit, std::string& record, std::size_t length,
-                              std::string_view firsts, std::int64_t& records) {
+int Units::read_upto_starting(int unit, std::string& record, std::size_t length, RecordHeads heads,
+                              std::int64_t& records) {
   UnitFile* f = unit == 0 || unit == kConsoleIn ? nullptr : file(unit);
-  if (f != nullptr) return f->read_starting(record, length, firsts, records);
+  if (f != nullptr) return f->read_starting(record, length, heads, records);
   for (;;) {
     const int rc = read_upto(unit, record, length);
     if (rc != 0) return rc;
     ++records;
-    const std::size_t at = record.find_first_not_of(' ');
-    if (firsts.empty() || firsts.find(at == std::string::npos ? ' ' : record[at]) != firsts.npos)
-      return 0;
+    if (is_wanted_record(heads, record)) return 0;
   }
 }
 
