@@ -217,6 +217,7 @@ void UnitFile::pass_unwanted(std::size_t cap, RecordHeads heads, std::int64_t& r
     if (is_wanted_record(heads, std::string_view(buf + start, std::min(line, cap))))
       return pass_lines(start, records);
     p = end + 1;
+    scan_.from = p;  // every place kept is the first at or after p
   }
 }
 
