@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "lineinput/itemscan.h"
+#include "lineinput/plainnumber.h"
 #include "lineinput/wrap32.h"
 
 namespace velkan {
@@ -31,26 +32,12 @@ bool restore(LineReaderState& s, const Saved& v) {
   return false;
 }
 
-// 10.0 raised to an integer power by repeated squaring.
-double power_of_ten(std::int32_t e) {
-  double result = 1.0;
-  double base = 10.0;
-  std::uint32_t n = e < 0 ? 0u - static_cast<std::uint32_t>(e) : static_cast<std::uint32_t>(e);
-  while (n > 0) {
-    if (n & 1u) result *= base;
-    base *= base;
-    n >>= 1;
-  }
-  return e < 0 ? 1.0 / result : result;
-}
-
 // Fraction digits after the point, each added as digit * f with f = 0.1, 0.01, ...
 void add_fraction_digits(LineReaderState& s, double& value) {
-  double f = 1.0;
+  std::int32_t k = 0;
   while (is_digit(here(s))) {
-    f /= 10.0;
     s.last_digit = here(s) - '0';
-    value += s.last_digit * f;
+    value += s.last_digit * fraction_scale(++k);
     ++s.pos;
   }
 }

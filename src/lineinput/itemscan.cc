@@ -11,7 +11,9 @@ char col_char(const LineReaderState& s, std::int32_t col) {
 }
 
 void skip_blanks(LineReaderState& s) {
-  while (!past_last(s) && here(s) == ' ') ++s.pos;
+  // Columns 1..last lie inside the work line; columns before 1 read as blanks.
+  const char* w = s.work.data();
+  while (!past_last(s) && (s.pos < 1 || w[s.pos - 1] == ' ')) ++s.pos;
 }
 
 bool at_item_end(const LineReaderState& s) {

@@ -2,7 +2,9 @@
 #include "lineinput/linefetch.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "lineinput/charutil.h"
 #include "lineinput/wrap32.h"
 #include "platform/numfmt.h"
 #include "platform/stop.h"
@@ -56,26 +58,28 @@ void end_of_file(Units& io, LineReaderState& s) {
 
 bool take_in_line(LineReaderState& s) {
   const std::string& raw = s.line;
-  const std::size_t n = std::min(raw.size(), static_cast<std::size_t>(s.NCHLIN));
+  std::size_t n = std::min(raw.size(), static_cast<std::size_t>(s.NCHLIN));
   if (n > 0 && raw[0] == s.comment_mark) return false;
   std::size_t first = 0;
   while (first < n && is_blank_or_tab(raw[first])) ++first;
   if (first == n || raw[first] == s.trail_mark) return false;
 
+  // The trailing-comment mark ends the line; a letter a-z, a blank or a tab
+  // never acts as one once the line is taken in.
+  const char mark = s.trail_mark;
+  if (!(mark >= 'a' && mark <= 'z') && !is_blank_or_tab(mark)) {
+    if (const void* at = std::memchr(raw.data() + first, mark, n - first))
+      n = static_cast<std::size_t>(static_cast<const char*>(at) - raw.data());
+  }
   s.work.assign(static_cast<std::size_t>(s.NCHLIN), ' ');
-  s.last = 0;
+  const bool fold = s.IUPCAS == 1;
   for (std::size_t i = first; i < n; ++i) {
     char c = raw[i];
-    if (c >= 'a' && c <= 'z') {
-      if (s.IUPCAS == 1) c = static_cast<char>(c - 32);
-    } else if (is_blank_or_tab(c)) {
-      continue;  // the work line is blank there already
-    } else if (c == s.trail_mark) {
-      break;
-    }
-    s.work[i] = c;
-    s.last = static_cast<std::int32_t>(i) + 1;
+    if (fold && c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    s.work[i] = c == '\t' ? ' ' : c;
   }
+  while (n > first && s.work[n - 1] == ' ') --n;
+  s.last = static_cast<std::int32_t>(n);
   s.pos = static_cast<std::int32_t>(first) + 1;
   return true;
 }
@@ -84,12 +88,14 @@ void FIILIN(Units& io, LineReaderState& s) {
   for (;;) {
     s.IERRFL = 0;
     s.NLINE = wrap_add(s.NLINE, 1);
-    const int rc = io.read(s.LUNRD, s.line, static_cast<std::size_t>(s.NCHLIN));
+    // The raw line is kept without the blanks that would pad it to NCHLIN:
+    // they change nothing in the work line.
+    const int rc = io.read_upto(s.LUNRD, s.line, static_cast<std::size_t>(s.NCHLIN));
     if (rc == kEndOfFile) return end_of_file(io, s);
     if (rc != 0) return read_failed(io, s, rc);
     if (s.LUNECH >= 0) {
       io.write_text(s.LUNECH, " ");
-      io.write(s.LUNECH, s.line);
+      io.write(s.LUNECH, padded(s.line, static_cast<std::size_t>(s.NCHLIN)));
     }
     if (take_in_line(s)) return;
   }

@@ -9,6 +9,7 @@
 #include "lineinput/itemscan.h"
 #include "lineinput/linefetch.h"
 #include "lineinput/linereader.h"
+#include "lineinput/plainnumber.h"
 #include "lineinput/recognise.h"
 #include "lineinput/wrap32.h"
 
@@ -23,9 +24,12 @@ struct Item {
   std::string_view text;  // columns of the work line or the name buffer
 };
 
-// Tries the recognisers in order; false when none takes the next item.
+// Tries the recognisers in order; false when none takes the next item. Plain
+// numbers, the bulk of a listing, are read in one step.
 bool next_item(LineReaderState& s, Item& item) {
-  if (FIINAM(s)) {
+  if (take_plain_number(s, item.type, item.value)) {
+    item.text = {};
+  } else if (FIINAM(s)) {
     item = {3, 0.0, std::string_view(s.name).substr(0, static_cast<std::size_t>(s.name_len))};
   } else if (FIIINT(s)) {
     item = {1, static_cast<double>(s.last_int), {}};
@@ -42,6 +46,10 @@ bool next_item(LineReaderState& s, Item& item) {
 }
 
 void store_text(std::string& out, std::string_view text) {
+  if (text.empty()) {
+    out.assign(kItemText, ' ');
+    return;
+  }
   out.assign(text.substr(0, kItemText));
   out.resize(kItemText, ' ');
 }

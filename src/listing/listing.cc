@@ -47,9 +47,16 @@ bool starts_with_title(std::string_view text, std::string_view title, std::size_
   return true;
 }
 
+std::string_view title_head(std::string_view title, std::size_t n) {
+  const std::string_view head = title.substr(0, std::min(n, title.size()));
+  return head.substr(0, static_cast<std::size_t>(LASTNB(head)));
+}
+
 bool RowItems::read(Units& io, int lunin, int lpu, std::int32_t& lerr) {
   const std::int32_t before = lerr;
   RDMIX(io, npar_, type_, rval_, cval_, lunin, lpu, lerr);
+  // The line reader sets the values of the items it returns, no others.
+  if (npar_ > 0) set_ = std::max(set_, std::min(static_cast<std::size_t>(npar_), kCapacity));
   return lerr == before;
 }
 

@@ -2,6 +2,7 @@
 // finding a section title, reading rows as typed items, reporting failure.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,6 +26,10 @@ bool starts_with_title(std::string_view text, std::string_view title, std::size_
 inline bool title_matches(std::string_view record, std::string_view title, std::size_t n) {
   return starts_with_title(left_justified(record), title, n);
 }
+// The beginning that every record matching the first n characters of `title`
+// starts with (after its leading blanks): those characters without trailing
+// blanks; empty when every record may match.
+std::string_view title_head(std::string_view title, std::size_t n);
 
 // The items of one row as the line reader returns them, numbered from 1.
 class RowItems {
@@ -35,7 +40,11 @@ class RowItems {
   // (`lerr` went down). `count()` is then the item count, or -1 at the end of file.
   bool read(Units& io, int lunin, int lpu, std::int32_t& lerr);
   // Sets every item value to 0.0, so items missing from a short row read as 0.0.
-  void clear_values() { rval_.fill(0.0); }
+  // Only values that a read may have set are written.
+  void clear_values() {
+    std::fill_n(rval_.begin(), set_, 0.0);
+    set_ = 0;
+  }
 
   std::int32_t count() const { return npar_; }
   bool is_text(int k) const { return type_[static_cast<std::size_t>(k - 1)] == 3; }
@@ -46,6 +55,7 @@ class RowItems {
 
  private:
   std::int32_t npar_ = 0;
+  std::size_t set_ = 0;  // values before this one may be other than 0.0
   std::array<std::int32_t, kCapacity> type_{};
   std::array<double, kCapacity> rval_{};
   std::array<std::string, kCapacity> cval_;

@@ -6,8 +6,11 @@
 namespace velkan {
 
 bool Section::find(std::string_view title, std::size_t n) {
-  while (io_.read_upto(lunin_, record_, kRecordLength) == 0) {
-    ++records_before_rows_;
+  // Only a record whose left-justified text starts with the title's head can
+  // match; the others are passed over unread.
+  const std::string_view head = title_head(title, n);
+  const RecordHeads heads(&head, head.empty() ? 0 : 1);
+  while (io_.read_upto_starting(lunin_, record_, kRecordLength, heads, records_before_rows_) == 0) {
     if (title_matches(record_, title, n)) return true;
   }
   return false;

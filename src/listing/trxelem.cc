@@ -24,11 +24,14 @@ struct ElementArrays {
 
 ElementArrays book_elements(Units& io, WorkArray& wa, std::int32_t nel, int lpu,
                             std::int32_t& lerr) {
-  ElementArrays a;
-  a.melex = book_ints(io, wa, "MELEX", nel, "STRU", lpu, lerr);
-  a.mnpc = book_ints(io, wa, "MNPC", 2 * static_cast<std::int64_t>(nel), "STRU", lpu, lerr);
-  a.mpmnpc = book_ints(io, wa, "MPMNPC", static_cast<std::int64_t>(nel) + 1, "STRU", lpu, lerr);
+  const std::int64_t ends = 2 * static_cast<std::int64_t>(nel);
+  const std::int64_t firsts = static_cast<std::int64_t>(nel) + 1;
+  const std::int32_t melex = book_array(io, wa, "MELEX", nel, "STRU", "IN", lpu, lerr);
+  const std::int32_t mnpc = book_array(io, wa, "MNPC", ends, "STRU", "IN", lpu, lerr);
+  const std::int32_t mpmnpc = book_array(io, wa, "MPMNPC", firsts, "STRU", "IN", lpu, lerr);
+  // Cleared before they are viewed: fresh storage is never written with zeros.
   for (const char* name : {"MELEX", "MNPC", "MPMNPC"}) ARZERO(io, wa, name, lpu, lerr);
+  ElementArrays a{int_view(wa, melex, nel), int_view(wa, mnpc, ends), int_view(wa, mpmnpc, firsts)};
   if (!a.mpmnpc.empty()) a.mpmnpc[0] = 1;
   return a;
 }

@@ -22,13 +22,15 @@ struct NodeArrays {
   RealSpan tcoord;
 };
 
+// The arrays are cleared before they are viewed, so their fresh storage is
+// never written with zeros.
 NodeArrays book_nodes(Units& io, WorkArray& wa, std::int32_t nnp, int lpu, std::int32_t& lerr) {
-  NodeArrays a;
-  a.mnpex = book_ints(io, wa, "MNPEX", nnp, "STRU", lpu, lerr);
-  book_ints(io, wa, "NBOUN", 6 * static_cast<std::int64_t>(nnp), "STRU", lpu, lerr);
-  a.tcoord = book_reals(io, wa, "TCOORD", 3 * static_cast<std::int64_t>(nnp), "STRU", lpu, lerr);
+  const std::int64_t coords = 3 * static_cast<std::int64_t>(nnp);
+  const std::int32_t mnpex = book_array(io, wa, "MNPEX", nnp, "STRU", "IN", lpu, lerr);
+  book_array(io, wa, "NBOUN", 6 * static_cast<std::int64_t>(nnp), "STRU", "IN", lpu, lerr);
+  const std::int32_t tcoord = book_array(io, wa, "TCOORD", coords, "STRU", "RE", lpu, lerr);
   for (const char* name : {"MNPEX", "NBOUN", "TCOORD"}) ARZERO(io, wa, name, lpu, lerr);
-  return a;
+  return {int_view(wa, mnpex, nnp), real_view(wa, tcoord, coords)};
 }
 
 void count_lines(Units& io, int lunout, std::int32_t nnp) {

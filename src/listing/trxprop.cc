@@ -1,5 +1,6 @@
 // The element property reader: the five property tables, in any order, into
 // one row of ELPROP per element; hinge elements marked in MHINGE.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -55,7 +56,11 @@ struct PropReader {
 };
 
 int PropReader::next_section() {
-  while (io.read_upto(lunin, record, kRecordLength) == 0) {
+  // Records that start with none of the titles are passed over unread.
+  std::array<std::string_view, kPropSections.size()> heads;
+  for (std::size_t t = 0; t < heads.size(); ++t) heads[t] = title_head(kPropSections[t].title, 25);
+  std::int64_t records = 0;
+  while (io.read_upto_starting(lunin, record, kRecordLength, heads, records) == 0) {
     const std::string_view text = left_justified(record);
     for (std::size_t t = 0; t < kPropSections.size(); ++t) {
       if (!starts_with_title(text, kPropSections[t].title, 25)) continue;
@@ -185,15 +190,18 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   if (mxgepr < 27)
     return reader_failed(io, lpu, lerr, kError, ierr, "Property rows shorter than 27 words");
   const std::int64_t rows = static_cast<std::int64_t>(nel) * mxgepr;
-  book_ints(io, wa, "MEXGEO", nel, "STRU", lpu, lerr);
-  book_ints(io, wa, "MGETYP", nel, "STRU", lpu, lerr);
-  const IntSpan mhinge = book_ints(io, wa, "MHINGE", nel, "STRU", lpu, lerr);
-  book_reals(io, wa, "TCRGEO", rows, "STRU", lpu, lerr);
-  const RealSpan elprop = book_reals(io, wa, "ELPROP", rows, "STRU", lpu, lerr);
+  book_array(io, wa, "MEXGEO", nel, "STRU", "IN", lpu, lerr);
+  book_array(io, wa, "MGETYP", nel, "STRU", "IN", lpu, lerr);
+  const std::int32_t hinges = book_array(io, wa, "MHINGE", nel, "STRU", "IN", lpu, lerr);
+  book_array(io, wa, "TCRGEO", rows, "STRU", "RE", lpu, lerr);
+  const std::int32_t props = book_array(io, wa, "ELPROP", rows, "STRU", "RE", lpu, lerr);
+  // Cleared before they are viewed: fresh storage is never written with zeros.
   for (const char* name : {"MEXGEO", "MGETYP", "MHINGE", "TCRGEO", "ELPROP"}) {
     ARZERO(io, wa, name, lpu, lerr);
   }
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
+  const IntSpan mhinge = int_view(wa, hinges, nel);
+  const RealSpan elprop = real_view(wa, props, rows);
 
   const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
   PropReader r{io,     lunin,    lunout, lpu,    nel,

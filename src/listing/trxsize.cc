@@ -58,15 +58,18 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   std::int32_t nel = 0, nnp = 0;
+  // Only the first two labels are used; records that start otherwise are passed over unread.
+  const std::array<std::string_view, 2> heads = {title_head(kLabels[0], 40),
+                                                 title_head(kLabels[1], 40)};
   std::string record;
-  std::int64_t line = 0;
-  while (io.read_upto(lunin, record, kRecordLength) == 0) {
-    ++line;
+  std::int64_t records = 0;
+  while (io.read_upto_starting(lunin, record, kRecordLength, heads, records) == 0) {
     // A NUL byte is in no printed listing: the file is binary or damaged (a
-    // disk that filled up leaves blocks of them), and its tables cannot be trusted.
+    // disk that filled up leaves blocks of them), and its tables cannot be
+    // trusted. Records holding one are never passed over unread.
     if (record.find('\0') != std::string::npos) {
       return reader_failed(io, lpu, lerr, kError, ierr,
-                           "NUL byte in " + listing_line(line) + ": not a text listing");
+                           "NUL byte in " + listing_line(records) + ": not a text listing");
     }
     const int label = label_of(record);
     if (label == 1) value_after_colon(record, nel);

@@ -235,6 +235,18 @@ int Units::read_upto(int unit, std::string& record, std::size_t length) {
   return rc;
 }
 
+int Units::read_upto_starting(int unit, std::string& record, std::size_t length, RecordHeads heads,
+                              std::int64_t& records) {
+  UnitFile* f = unit == 0 || unit == kConsoleIn ? nullptr : file(unit);
+  if (f != nullptr) return f->read_starting(record, length, heads, records);
+  for (;;) {
+    const int rc = read_upto(unit, record, length);
+    if (rc != 0) return rc;
+    ++records;
+    if (is_wanted_record(heads, record)) return 0;
+  }
+}
+
 int Units::read(int unit, std::string& record, std::size_t length) {
   const int rc = read_upto(unit, record, length);
   record.resize(length, ' ');

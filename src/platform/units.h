@@ -94,6 +94,14 @@ class Units {
   // blanks a padded record would end in carry nothing for a reader that
   // ignores trailing blanks.
   int read_upto(int unit, std::string& record, std::size_t length);
+  // Reads records as read_upto() does until a wanted one (is_wanted_record:
+  // its text from its first character other than a blank begins with one of
+  // `heads`, or it holds a NUL byte). The records before it count as read,
+  // for backspace too, but are only searched where they lie in the buffer:
+  // titles and labels are found quickly. Adds 1 to `records` for every record
+  // read, the one returned included.
+  int read_upto_starting(int unit, std::string& record, std::size_t length, RecordHeads heads,
+                         std::int64_t& records);
   // Reads the next record whole (without its line end; at most 64 KiB of it).
   int read_line(int unit, std::string& record);
 

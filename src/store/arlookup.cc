@@ -54,7 +54,7 @@ void ARZERO(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
   const std::int64_t d = DMSAIN(io, wa, nm, 1);
   const std::int64_t v = DMSAIN(io, wa, nm, 2);
   const std::int32_t s = DMSAIN(io, wa, nm, 3);
-  if (v >= 1 && d > 0 && s > 0) IASET(wa.ints(s, d * v), d, v, 0);
+  if (v >= 1 && d > 0 && s > 0) wa.clear(s, d * v);
   if (DMSSTA(wa) < 0) {
     if (lpu > 0) {
       io.newline(lpu);

@@ -7,16 +7,6 @@
 namespace velkan {
 namespace {
 
-// Position of a booking, or 0 when it failed.
-std::int32_t booked(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
-                    std::string_view type, std::string_view dtype, std::int32_t lpu,
-                    std::int32_t& status) {
-  const std::int32_t before = status;
-  std::int32_t pos = 0;
-  ARBOOK(io, wa, name, pos, count, type, dtype, lpu, status);
-  return status == before ? pos : 0;
-}
-
 std::int32_t found(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
                    std::int32_t& status, std::int64_t& count) {
   const std::int32_t before = status;
@@ -27,16 +17,31 @@ std::int32_t found(Units& io, WorkArray& wa, std::string_view name, std::int32_t
 
 }  // namespace
 
+std::int32_t book_array(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                        std::string_view type, std::string_view dtype, std::int32_t lpu,
+                        std::int32_t& status) {
+  const std::int32_t before = status;
+  std::int32_t pos = 0;
+  ARBOOK(io, wa, name, pos, count, type, dtype, lpu, status);
+  return status == before ? pos : 0;
+}
+
+IntSpan int_view(WorkArray& wa, std::int32_t pos, std::int64_t count) {
+  return pos > 0 ? wa.ints(pos, count) : IntSpan{};
+}
+
+RealSpan real_view(WorkArray& wa, std::int32_t pos, std::int64_t count) {
+  return pos > 0 ? wa.reals(pos, count) : RealSpan{};
+}
+
 IntSpan book_ints(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
                   std::string_view type, std::int32_t lpu, std::int32_t& status) {
-  const std::int32_t pos = booked(io, wa, name, count, type, "IN", lpu, status);
-  return pos > 0 ? wa.ints(pos, count) : IntSpan{};
+  return int_view(wa, book_array(io, wa, name, count, type, "IN", lpu, status), count);
 }
 
 RealSpan book_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
                     std::string_view type, std::int32_t lpu, std::int32_t& status) {
-  const std::int32_t pos = booked(io, wa, name, count, type, "RE", lpu, status);
-  return pos > 0 ? wa.reals(pos, count) : RealSpan{};
+  return real_view(wa, book_array(io, wa, name, count, type, "RE", lpu, status), count);
 }
 
 IntSpan find_ints(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,

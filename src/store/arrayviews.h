@@ -18,6 +18,17 @@ IntSpan book_ints(Units& io, WorkArray& wa, std::string_view name, std::int64_t 
 RealSpan book_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
                     std::string_view type, std::int32_t lpu, std::int32_t& status);
 
+// Books (or finds again) an array without handing out a view of it: the
+// position, or 0 when the booking failed (the status says so). An array that
+// is cleared after booking and viewed only then never has its fresh pages
+// written with zeros.
+std::int32_t book_array(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                        std::string_view type, std::string_view dtype, std::int32_t lpu,
+                        std::int32_t& status);
+// Views of `count` elements of a booked array at `pos`; empty for position 0.
+IntSpan int_view(WorkArray& wa, std::int32_t pos, std::int64_t count);
+RealSpan real_view(WorkArray& wa, std::int32_t pos, std::int64_t count);
+
 // A booked array by name, with its booked length.
 IntSpan find_ints(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
                   std::int32_t& status);

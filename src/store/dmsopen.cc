@@ -64,7 +64,7 @@ void DMSOPN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t nla, std:
     return;
   }
   const bool clear_all = nla > 0;
-  IASET(wa.ints(1, clear_all ? nwiwa : ncm), 1, clear_all ? nwiwa : ncm, 0);
+  wa.clear(1, clear_all ? nwiwa : ncm);
   fill_header(wa, static_cast<std::int32_t>(m), secondary, static_cast<std::int32_t>(ncm), nwiwa,
               lpu, clear_all);
 }
@@ -91,7 +91,7 @@ void DMSANN(Units& io, WorkArray& wa, std::int32_t numbering, std::int32_t name_
   dms::set_item(wa, dms::kNameTable, static_cast<std::int32_t>(nf));
   dms::set_item(wa, dms::kNextFree, static_cast<std::int32_t>(next));
   if (get(wa, dms::kNotCleared) == 1)
-    IASET(wa.ints(static_cast<std::int32_t>(nf), 2 * m), 1, 2 * m, 0);
+    wa.clear(static_cast<std::int32_t>(nf), 2 * static_cast<std::int64_t>(m));
   if (numbering == 1) dms::set_table(wa, 1, 11);
   dms::set_table(wa, 2, name_option);
   dms::set_table(wa, 3, 10);

@@ -76,6 +76,16 @@ void IVTOCH(std::string& s, int length, ConstIntSpan v, int count) {
 }
 
 FirstPositions::FirstPositions(ConstIntSpan v) {
+  if (v.empty()) return;
+  const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
+  const std::int64_t range = static_cast<std::int64_t>(*hi) - *lo + 1;
+  if (range <= 2 * static_cast<std::int64_t>(v.size()) + 1024) {
+    low_ = *lo;
+    direct_.assign(static_cast<std::size_t>(range), 0);
+    for (std::size_t i = v.size(); i-- > 0;)  // the first position is written last
+      direct_[static_cast<std::size_t>(v[i] - low_)] = static_cast<std::int32_t>(i + 1);
+    return;
+  }
   index_.reserve(v.size());
   for (std::size_t i = 0; i < v.size(); ++i)
     index_.emplace_back(v[i], static_cast<std::int32_t>(i + 1));
@@ -86,6 +96,12 @@ FirstPositions::FirstPositions(ConstIntSpan v) {
 }
 
 std::int32_t FirstPositions::find(std::int32_t value) const {
+  if (!direct_.empty()) {
+    const std::int64_t at = value - low_;
+    return at >= 0 && at < static_cast<std::int64_t>(direct_.size())
+               ? direct_[static_cast<std::size_t>(at)]
+               : 0;
+  }
   const auto it = std::lower_bound(index_.begin(), index_.end(), std::make_pair(value, INT32_MIN));
   return it != index_.end() && it->first == value ? it->second : 0;
 }

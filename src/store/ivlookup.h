@@ -25,13 +25,17 @@ std::int32_t IVKTH(ConstIntSpan keys, std::int32_t n, std::int32_t r);
 // `s` becomes `length` blanks, then character k is the low byte of v[k-1].
 void IVTOCH(std::string& s, int length, ConstIntSpan v, int count);
 
-// IVFND over one vector, answered from a sorted index.
+// IVFND over one vector, answered from a table indexed by value when the
+// values lie in a range not much wider than the vector (as numbers of nodes
+// and elements do), from a sorted index otherwise.
 class FirstPositions {
  public:
   explicit FirstPositions(ConstIntSpan v);
   std::int32_t find(std::int32_t value) const;
 
  private:
+  std::int64_t low_ = 0;              // the smallest value, when direct_ is used
+  std::vector<std::int32_t> direct_;  // direct_[value - low_] = first position, 0 for none
   std::vector<std::pair<std::int32_t, std::int32_t>> index_;  // (value, first position)
 };
 

@@ -1,13 +1,22 @@
-// Allocation of the work array and its typed views.
+// Allocation of the work array, its typed views, and clearing that leaves
+// never-reached words alone.
 #include "store/workarray.h"
+
+#include <algorithm>
+
+#include "platform/zeroedmemory.h"
 
 namespace velkan {
 
+void WorkArray::Release::operator()(std::int32_t* p) const {
+  release_zeroed_memory(p, bytes);
+}
+
 WorkArray::WorkArray(std::int32_t nwiwa) {
   if (nwiwa <= 0) return;
-  // calloc: large blocks come zero-filled from the system at no extra cost.
-  words_.reset(static_cast<std::int32_t*>(
-      std::calloc(static_cast<std::size_t>(nwiwa), sizeof(std::int32_t))));
+  const std::size_t bytes = static_cast<std::size_t>(nwiwa) * sizeof(std::int32_t);
+  words_ = std::unique_ptr<std::int32_t[], Release>(
+      static_cast<std::int32_t*>(obtain_zeroed_memory(bytes)), Release{bytes});
   if (words_) nwiwa_ = nwiwa;
 }
 
@@ -16,6 +25,7 @@ IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {
   const std::int64_t first = pos - 1;
   if (first < 0 || first > nwiwa_ || count < 0) return {};
   const std::int64_t n = count < nwiwa_ - first ? count : nwiwa_ - first;
+  reach(first + n);
   return IntSpan(words_.get() + first, static_cast<std::size_t>(n));
 }
 
@@ -24,8 +34,22 @@ RealSpan WorkArray::reals(std::int32_t pos, std::int64_t count) {
   if (first_word < 0 || first_word > nwiwa_ || count < 0) return {};
   const std::int64_t room = (nwiwa_ - first_word) / 2;
   const std::int64_t n = count < room ? count : room;
+  reach(first_word + 2 * n);
   auto* base = reinterpret_cast<std::byte*>(words_.get() + first_word);
   return RealSpan(base, static_cast<std::size_t>(n));
+}
+
+IntSpan WorkArray::all() {
+  reach(nwiwa_);
+  return IntSpan(words_.get(), static_cast<std::size_t>(nwiwa_));
+}
+
+void WorkArray::clear(std::int32_t first, std::int64_t count) {
+  const std::int64_t from = std::max<std::int64_t>(first, 1);
+  const std::int64_t to = std::min<std::int64_t>(first + std::max<std::int64_t>(count, 0) - 1,
+                                                 std::min<std::int64_t>(untouched_, nwiwa_));
+  if (to < from) return;
+  std::fill(words_.get() + (from - 1), words_.get() + to, 0);
 }
 
 }  // namespace velkan

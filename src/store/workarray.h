@@ -1,10 +1,11 @@
 // The work array: one block of 32-bit words, addressed from word 1, in which the
 // store keeps every model array. Integer arrays are seen as words, real arrays
 // as 8-byte reals over pairs of words (real element p covers words 2p-1, 2p).
+// The block comes zero-filled, and the work array knows which words nobody
+// could have written yet: clearing those costs nothing.
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "store/realspan.h"
@@ -19,7 +20,10 @@ class WorkArray {
   std::int32_t size() const { return nwiwa_; }
 
   // Word w (1-based).
-  std::int32_t& word(std::int32_t w) { return words_.get()[w - 1]; }
+  std::int32_t& word(std::int32_t w) {
+    reach(w);
+    return words_.get()[w - 1];
+  }
   std::int32_t word(std::int32_t w) const { return words_.get()[w - 1]; }
 
   // `count` integers from element position `pos` (1-based, 1 word per element).
@@ -27,14 +31,27 @@ class WorkArray {
   // `count` 8-byte reals from real element position `pos` (1-based, 2 words each).
   RealSpan reals(std::int32_t pos, std::int64_t count);
   // All words.
-  IntSpan all() { return IntSpan(words_.get(), static_cast<std::size_t>(nwiwa_)); }
+  IntSpan all();
+
+  // Sets `count` words from word `first` (1-based; clamped to the block) to 0.
+  // Words that no view or word reference has ever reached are still zero from
+  // the system and are left as they are, so their pages stay untouched.
+  void clear(std::int32_t first, std::int64_t count);
+  // Words from this one (1-based) on have never been reachable by any caller.
+  std::int64_t untouched_from() const { return untouched_ + 1; }
 
  private:
-  struct Free {
-    void operator()(std::int32_t* p) const { std::free(p); }
+  // Words 1..last may be written from now on.
+  void reach(std::int64_t last) {
+    if (last > untouched_) untouched_ = last < nwiwa_ ? last : nwiwa_;
+  }
+  struct Release {
+    std::size_t bytes;
+    void operator()(std::int32_t* p) const;
   };
-  std::unique_ptr<std::int32_t[], Free> words_;
+  std::unique_ptr<std::int32_t[], Release> words_{nullptr, Release{0}};
   std::int32_t nwiwa_ = 0;
+  std::int64_t untouched_ = 0;  // words 1..untouched_ may have been written
 };
 
 }  // namespace velkan

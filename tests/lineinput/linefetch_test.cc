@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+
 #include "platform/numfmt.h"
 #include "platform/stop.h"
 #include "readerfixture.h"
@@ -51,6 +55,65 @@ TEST(LineFetch, WorkLineColumnsTabsAndTrailingComments) {
     EXPECT_EQ(s.work.substr(0, static_cast<std::size_t>(s.last)), c.work) << c.raw;
     EXPECT_EQ(s.pos, c.pos) << c.raw;
     EXPECT_EQ(s.last, c.last) << c.raw;
+  }
+}
+
+// The work line built character by character, as the rules say: a letter
+// a-z folded when asked (never a trailing-comment mark then), blanks and tabs
+// left blank, the trailing-comment mark ending the line.
+struct Literal {
+  bool taken = false;
+  std::string work;
+  std::int32_t pos = 0, last = 0;
+};
+
+Literal literal_take_in(const std::string& raw, std::int32_t nchlin, char comment, char trail,
+                        bool fold) {
+  Literal r;
+  const std::size_t n = std::min(raw.size(), static_cast<std::size_t>(nchlin));
+  if (n > 0 && raw[0] == comment) return r;
+  std::size_t first = 0;
+  while (first < n && (raw[first] == ' ' || raw[first] == '\t')) ++first;
+  if (first == n || raw[first] == trail) return r;
+  r.taken = true;
+  r.work.assign(static_cast<std::size_t>(nchlin), ' ');
+  for (std::size_t i = first; i < n; ++i) {
+    char c = raw[i];
+    if (c >= 'a' && c <= 'z') {
+      if (fold) c = static_cast<char>(c - 32);
+    } else if (c == ' ' || c == '\t') {
+      continue;
+    } else if (c == trail) {
+      break;
+    }
+    r.work[i] = c;
+    r.last = static_cast<std::int32_t>(i) + 1;
+  }
+  r.pos = static_cast<std::int32_t>(first) + 1;
+  return r;
+}
+
+TEST(LineFetch, WorkLineAsTheRulesBuildItOnRandomLines) {
+  const std::string alphabet = " \t aZq!*1,#.";
+  std::mt19937 rng(5);
+  const auto any = [&](const std::string& from) {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+  };
+  LineReaderState s;
+  for (int round = 0; round < 200000; ++round) {
+    s.NCHLIN = std::uniform_int_distribution<std::int32_t>(1, 40)(rng);
+    s.comment_mark = any("*C ");
+    s.trail_mark = any("!q \t1");
+    s.IUPCAS = any("01") == '1' ? 1 : 0;
+    s.line.assign(std::uniform_int_distribution<std::size_t>(0, 45)(rng), ' ');
+    for (char& c : s.line) c = any(alphabet);
+    const Literal want =
+        literal_take_in(s.line, s.NCHLIN, s.comment_mark, s.trail_mark, s.IUPCAS == 1);
+    ASSERT_EQ(take_in_line(s), want.taken) << s.line;
+    if (!want.taken) continue;
+    ASSERT_EQ(s.work, want.work) << s.line;
+    ASSERT_EQ(s.pos, want.pos) << s.line;
+    ASSERT_EQ(s.last, want.last) << s.line;
   }
 }
 

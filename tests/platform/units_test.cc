@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,111 @@ TEST(Units, ConsoleUnits) {
   io.units.write(6, "after close");
   EXPECT_EQ(io.console(), " File name :  to six\nto zero\nafter close\n");
   EXPECT_TRUE(std::filesystem::is_empty(io.dir.path()));
+}
+
+}  // namespace
+}  // namespace velkan
+
+namespace velkan {
+namespace {
+
+// A text of many lines of several kinds, long enough to cross the read buffer
+// more than once: indented titles, rows, blank lines, tab lines, carriage
+// returns, lines longer than a record, and sometimes no last line end.
+std::string scan_text(std::mt19937& rng) {
+  static const std::vector<std::string> kinds = {
+      "   *** TITLE ***",
+      "*** TITLE FROM COLUMN 1",
+      "      12  3.5  7.25",
+      "",
+      "   ",
+      "\t* tabbed",
+      "  Total No. : 5\r",
+      "No. of Nodes : 6",
+      "  x\r",
+      "\r",
+      std::string("  12 \0 3", 8),
+      std::string(140, ' ') + std::string(1, '\0'),
+  };
+  std::string text;
+  std::uniform_int_distribution<std::size_t> kind(0, kinds.size() - 1);
+  while (text.size() < (std::size_t{5} << 19)) {
+    const std::size_t k = kind(rng);
+    if (k == 2 && rng() % 50 == 0) {
+      text += std::string(rng() % 300, ' ') + "*" + std::string(rng() % 3000, 'y') + "\n";
+      continue;
+    }
+    text += kinds[k] + "\n";
+  }
+  if (rng() % 2 == 0) text += "   *** LAST WITHOUT END";
+  return text;
+}
+
+// The scan for records by their first character gives the records, counts,
+// statuses and backspace positions that reading every record and testing it
+// gives, also with a read fault planted halfway.
+TEST(Units, ScanningForRecordsByFirstCharacterEqualsReadingThemAll) {
+  std::mt19937 rng(132);
+  using Heads = std::vector<std::string_view>;
+  for (const Heads& heads : {Heads{"*"}, Heads{"***"}, Heads{"Total No.", "No. of Nodes"}, Heads{},
+                             Heads{"12  3.5"}, Heads{"y"}, Heads{"x", "*** TITLE F"}}) {
+    const std::string name = heads.empty() ? "(all)" : std::string(heads[0]);
+    for (const bool fault : {false, true}) {
+      test::TempDir dir;
+      const std::string path = dir.write("scan.txt", scan_text(rng));
+      test::TestIo io;
+      ASSERT_EQ(io.units.open(16, path, FileStatus::kOld), 0);
+      ASSERT_EQ(io.units.open(17, path, FileStatus::kOld), 0);
+      if (fault) {
+        for (const int unit : {16, 17})
+          io.units.plant_fault(unit, PlantedFault{PlantedFault::Kind::kRead, 3 << 19, io_error()});
+      }
+      // An earlier search for beginnings with the same first characters that
+      // never occur, as an earlier pass makes, must leave nothing behind that
+      // a later search trusts.
+      std::int64_t scanned = 0, counted = 0;
+      std::string skipped;
+      std::vector<std::string> never;
+      for (const std::string_view h : heads)
+        never.push_back(std::string(h.substr(0, 1)) + "\x01 never");
+      const Heads earlier(never.begin(), never.end());
+      for (const int calls : {9, 1}) {
+        for (int k = 0; k < calls; ++k)
+          io.units.read_upto_starting(16, skipped, 132, earlier, scanned);
+        io.units.rewind(16);
+      }
+      scanned = 0;
+      for (int step = 0;; ++step) {
+        std::string got, want;
+        const int rc = io.units.read_upto_starting(16, got, 132, heads, scanned);
+        int want_rc;
+        for (;;) {
+          want_rc = io.units.read_upto(17, want, 132);
+          if (want_rc != 0) break;
+          ++counted;
+          const std::size_t at = want.find_first_not_of(' ');
+          const std::string text = at == std::string::npos ? "" : want.substr(at);
+          bool starts = heads.empty();
+          for (const std::string_view h : heads) starts = starts || text.rfind(h, 0) == 0;
+          if (starts) break;
+          if (want.find('\0') != std::string::npos) break;  // never passed over unread
+        }
+        ASSERT_EQ(rc, want_rc) << name << " step " << step;
+        ASSERT_EQ(scanned, counted) << name << " step " << step;
+        if (rc != 0) break;
+        ASSERT_EQ(got, want) << name << " step " << step;
+        if (step % 37 == 3) {  // back over up to 17 records, then read one again
+          const int back = 1 + (step / 7) % 17;
+          for (int b = 0; b < back; ++b) {
+            io.units.backspace(16);
+            io.units.backspace(17);
+          }
+          ASSERT_EQ(io.units.read_upto(16, got, 132), io.units.read_upto(17, want, 132));
+          ASSERT_EQ(got, want) << name << " step " << step;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

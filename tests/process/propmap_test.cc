@@ -1,13 +1,18 @@
 // Relative equality and the merge map: the value test case by case, and the
-// fast map against the plain pairwise loop on random tables full of equal and
-// nearly equal rows, zeros, tiny values, negatives and non-numbers.
+// map against the literal pairwise loop on random tables full of equal and
+// nearly equal rows, zeros, tiny values, negatives and non-numbers, and on
+// the shapes long risers give: many distinct property sets graded
+// independently in several columns, and chains of values each just within
+// the tolerance of the next.
 #include "process/propmap.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "process/realvec.h"
@@ -118,6 +123,94 @@ TEST(Mkpmap, EqualsThePairwiseLoopWhenColumnsMustBeSampled) {
   std::vector<std::int32_t> imap(npr);
   ASSERT_TRUE(MKPMAP(test::reals(t), mxpr, npr, 1e-6, imap));
   EXPECT_EQ(imap, literal_map(t, mxpr, npr, 1e-6));
+}
+
+// A table of `columns` graded columns, each over `grades` values, one row per
+// combination, in shuffled order, with constant columns around them; some rows
+// are copies, some nudged just inside or outside the tolerance, some carry a
+// zero, a tiny value, a sign change or a value that is not finite.
+std::vector<double> many_sets_table(std::mt19937& rng, int columns, int grades, double tol,
+                                    std::int32_t& mxpr, std::int32_t& npr) {
+  mxpr = columns + 3;
+  std::vector<std::vector<double>> rows;
+  int combos = 1;
+  for (int c = 0; c < columns; ++c) combos *= grades;
+  for (int i = 0; i < combos; ++i) {
+    std::vector<double> row = {4.5e9, 0.0};
+    for (int c = 0, v = i; c < columns; ++c, v /= grades)
+      row.push_back((1.0 + 0.01 * (c + 1) * (v % grades)) * std::pow(10.0, c - 1));
+    row.push_back(-2.5);
+    rows.push_back(row);
+  }
+  static const std::vector<double> nudges = {0.5,  -0.5,  0.999,  -0.999, 1.0,
+                                             -1.0, 1.001, -1.001, 1.5,    3.0};
+  std::uniform_int_distribution<int> kind(0, 19);
+  const std::size_t base = rows.size();
+  for (std::size_t i = 0; i < base; ++i) {
+    auto row = rows[std::uniform_int_distribution<std::size_t>(0, base - 1)(rng)];
+    const auto col = std::uniform_int_distribution<std::size_t>(0, row.size() - 1)(rng);
+    const int k = kind(rng);
+    if (k < 8) {
+      row[col] *= 1.0 + tol * nudges[static_cast<std::size_t>(k) % nudges.size()];
+    } else if (k < 10) {
+      row[col] = k == 8 ? 0.0 : 5e-100;
+    } else if (k == 10) {
+      row[col] = -row[col];
+    } else if (k == 11) {
+      row[col] = kNaN;
+    } else if (k < 15) {
+      continue;  // fewer extra rows than base ones
+    }
+    rows.push_back(row);
+  }
+  std::shuffle(rows.begin(), rows.end(), rng);
+  npr = static_cast<std::int32_t>(rows.size());
+  std::vector<double> t;
+  for (const auto& row : rows) t.insert(t.end(), row.begin(), row.end());
+  return t;
+}
+
+TEST(Mkpmap, EqualsThePairwiseLoopOnManyDistinctPropertySets) {
+  std::mt19937 rng(331776);
+  for (const double tol : {1e-6, 1e-3, 0.05, 0.3, 0.9}) {
+    for (const auto& [columns, grades] : {std::pair{4, 6}, {4, 7}, {2, 40}, {3, 12}, {6, 3}}) {
+      std::int32_t mxpr = 0, npr = 0;
+      std::vector<double> t = many_sets_table(rng, columns, grades, tol, mxpr, npr);
+      std::vector<std::int32_t> imap(static_cast<std::size_t>(npr));
+      ASSERT_TRUE(MKPMAP(test::reals(t), mxpr, npr, tol, imap));
+      ASSERT_EQ(imap, literal_map(t, mxpr, npr, tol))
+          << columns << " columns of " << grades << ", tol " << tol;
+    }
+  }
+}
+
+// Values each a little less than the tolerance above the one before, so that
+// equality runs along chains without being transitive, in two columns, with
+// signs, zeros and tiny values mixed in, rows in random order.
+TEST(Mkpmap, EqualsThePairwiseLoopOnChainsOfNearlyEqualValues) {
+  std::mt19937 rng(42);
+  for (const double tol : {1e-6, 1e-2, 0.2}) {
+    for (const double step : {0.3, 0.7, 0.999, 1.01, 2.9, 3.1}) {
+      const std::int32_t mxpr = 3, npr = 1500;
+      std::uniform_int_distribution<int> link(0, 60);
+      std::uniform_int_distribution<int> odd(0, 30);
+      std::vector<double> t;
+      for (std::int32_t r = 0; r < npr; ++r) {
+        for (int c = 0; c < 2; ++c) {
+          double v = std::pow(1.0 + step * tol, link(rng)) * (c == 0 ? 1.0 : -3.0);
+          const int o = odd(rng);
+          if (o == 0) v = 0.0;
+          if (o == 1) v = -1e-120;
+          if (o == 2) v = -v;
+          t.push_back(v);
+        }
+        t.push_back(r % 2 == 0 ? 7.0 : 7.0 * (1.0 + 0.5 * tol));
+      }
+      std::vector<std::int32_t> imap(npr);
+      ASSERT_TRUE(MKPMAP(test::reals(t), mxpr, npr, tol, imap));
+      ASSERT_EQ(imap, literal_map(t, mxpr, npr, tol)) << "tol " << tol << " step " << step;
+    }
+  }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace velkan {
 namespace {
@@ -74,6 +77,33 @@ TEST(IvLookup, FastFormsAgreeWithTheDefinitions) {
     for (std::int32_t r = 0; r <= n + 1; ++r) EXPECT_EQ(places(r), kth_by_definition(keys, r));
     for (std::int32_t v = -5; v <= 7; ++v) EXPECT_EQ(first.find(v), IVFND(v, keys));
   }
+}
+
+// Values in a narrow range (found through a table by value) and in wide ones
+// (through the sorted index), extremes of the 32-bit range included.
+TEST(IvLookup, FirstPositionsAgreeWithTheDefinitionForNarrowAndWideRanges) {
+  std::mt19937 rng(11);
+  const std::vector<std::pair<std::int64_t, std::int64_t>> ranges = {{1, 40},
+                                                                     {-30, 30},
+                                                                     {1000, 3100},
+                                                                     {0, 4000},
+                                                                     {INT32_MIN, INT32_MAX},
+                                                                     {INT32_MAX - 9, INT32_MAX}};
+  for (const auto& [lo, hi] : ranges) {
+    std::uniform_int_distribution<std::int64_t> pick(lo, hi);
+    std::vector<std::int32_t> v(1000);
+    for (auto& x : v) x = static_cast<std::int32_t>(pick(rng));
+    v[17] = static_cast<std::int32_t>(lo);
+    v[900] = static_cast<std::int32_t>(hi);
+    const FirstPositions first(v);
+    for (const std::int32_t x : v) ASSERT_EQ(first.find(x), IVFND(x, v)) << lo << ".." << hi;
+    for (const std::int64_t x : {lo - 1, hi + 1, lo + (hi - lo) / 2}) {
+      if (x < INT32_MIN || x > INT32_MAX) continue;
+      const auto y = static_cast<std::int32_t>(x);
+      ASSERT_EQ(first.find(y), IVFND(y, v)) << lo << ".." << hi;
+    }
+  }
+  EXPECT_EQ(FirstPositions(std::vector<std::int32_t>{}).find(0), 0);
 }
 
 }  // namespace
