@@ -6,7 +6,7 @@
 #include "platform/numfmt.h"
 #include "store/arrays.h"
 #include "store/dms.h"
-#include "store/register.h"
+#include "store/arraylookup.h"
 #include "store/status.h"
 
 namespace velkan {

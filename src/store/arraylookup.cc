@@ -5,7 +5,7 @@
 #include "lineinput/charutil.h"
 #include "store/arrays.h"
 #include "store/dms.h"
-#include "store/register.h"
+#include "store/arraylookup.h"
 #include "store/status.h"
 
 namespace velkan {
