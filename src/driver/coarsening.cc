@@ -7,8 +7,9 @@
 
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
-#include "process/coarsen.h"
-#include "store/arrays.h"
+#include "process/meshcompaction.h"
+#include "process/meshmarking.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/connectivity.h"
 #include "store/ivlookup.h"

@@ -8,8 +8,8 @@
 #include "driver/outputfile.h"
 #include "driver/shear7points.h"
 #include "listing/listing.h"
-#include "listing/readers.h"
-#include "store/arrays.h"
+#include "listing/resulttable.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 
 namespace velkan {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "store/arrays.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/stru.h"
 

@@ -1,10 +1,11 @@
-// The element reader: element numbers and end nodes as internal node numbers.
+// The element reader (TRX_Elem): element numbers and end nodes as internal node numbers.
+#include "listing/elementtable.h"
+
 #include "listing/listing.h"
-#include "listing/readers.h"
 #include "listing/section.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
-#include "store/arrays.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/ivlookup.h"
 #include "store/stru.h"

@@ -7,7 +7,7 @@
 #include "lineinput/charutil.h"
 #include "lineinput/linereader.h"
 #include "lineinput/rdmix.h"
-#include "store/arrays.h"
+#include "store/registerrecords.h"
 #include "store/status.h"
 
 namespace velkan {

@@ -1,11 +1,12 @@
-// The model size scan: the element and node counts from the listing's summary
+// The model size scan (TRX_Size): the element and node counts from the listing's summary
 // block, with the fixed row lengths, stored as structure parameters.
+#include "listing/modelsize.h"
+
 #include <array>
 #include <string>
 
 #include "lineinput/strsplit.h"
 #include "listing/listing.h"
-#include "listing/readers.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "store/arrayviews.h"

@@ -1,13 +1,14 @@
-// The node reader: node numbers and coordinates, in listing order.
+// The node reader (TRX_Node): node numbers and coordinates, in listing order.
+#include "listing/nodetable.h"
+
 #include <string>
 
 #include "lineinput/linereader.h"
 #include "listing/listing.h"
-#include "listing/readers.h"
 #include "listing/section.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
-#include "store/arrays.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/stru.h"
 

@@ -1,5 +1,7 @@
-// The element property reader: the five property tables, in any order, into
+// The element property reader (TRX_Prop): the five property tables, in any order, into
 // one row of ELPROP per element; hinge elements marked in MHINGE.
+#include "listing/propertytables.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -7,10 +9,9 @@
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
 #include "listing/propsections.h"
-#include "listing/readers.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
-#include "store/arrays.h"
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/ivlookup.h"
 #include "store/stru.h"

@@ -1,8 +1,9 @@
-// The element result reader: three values of every element's row of one
+// The element result reader (TRX_GtERes): three values of every element's row of one
 // result table (found by its title) into ELRES.
+#include "listing/resulttable.h"
+
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
-#include "listing/readers.h"
 #include "listing/section.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"

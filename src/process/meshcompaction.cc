@@ -1,12 +1,13 @@
-// Applying the coarsening marks: removed elements and unused nodes leave the
+// Applying the coarsening marks (SKPCHG): removed elements and unused nodes leave the
 // model, everything kept moves forward in its order, and the element nodes are
 // renumbered through their FlexCom node numbers (first match).
+#include "process/meshcompaction.h"
+
 #include <algorithm>
 #include <limits>
 #include <vector>
 
 #include "platform/numfmt.h"
-#include "process/coarsen.h"
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
 #include "store/connectivity.h"

@@ -1,13 +1,14 @@
-// Marking for the coarser mesh. Each segment is walked from its first node;
+// Marking for the coarser mesh (MRKSKP). Each segment is walked from its first node;
 // the start element is the one whose walk reaches the segment's last node, and
 // the walked elements are grouped nSkip at a time, the first of each group
 // stretched to the group's far end.
+#include "process/meshmarking.h"
+
 #include <algorithm>
 #include <string>
 
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
-#include "process/coarsen.h"
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
 #include "store/indexchecks.h"

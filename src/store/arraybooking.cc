@@ -1,12 +1,16 @@
 // Booking a named array: a new array is defined, allocated and registered; an
 // array booked again with its own length and data type is simply looked up.
+#include "store/arraybooking.h"
+
 #include <array>
 #include <string>
 
 #include "lineinput/charutil.h"
-#include "store/arrays.h"
-#include "store/dms.h"
 #include "store/arraylookup.h"
+#include "store/dmsallocation.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
+#include "store/registerrecords.h"
 #include "store/status.h"
 
 namespace velkan {

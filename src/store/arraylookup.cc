@@ -1,11 +1,13 @@
 // Finding, clearing and measuring named arrays; locating the register.
+#include "store/arraylookup.h"
+
 #include <algorithm>
 #include <string>
 
 #include "lineinput/charutil.h"
-#include "store/arrays.h"
-#include "store/dms.h"
-#include "store/arraylookup.h"
+#include "store/dmsallocation.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
 #include "store/status.h"
 
 namespace velkan {

@@ -1,7 +1,9 @@
-// The three register arrays in the store, located by name.
+// Named arrays found (ARGTIP), cleared (ARZERO) and the free space measured
+// (ARFREE); the three register arrays in the store located by name.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/units.h"
 #include "store/realspan.h"
@@ -18,5 +20,11 @@ struct Register {
 
 // False when a register array is missing (the DMS reports it).
 bool locate_register(Units& io, WorkArray& wa, Register& reg);
+
+std::int32_t ARGTIP(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+                    std::int32_t& status);
+void ARZERO(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
+            std::int32_t& status);
+std::int32_t ARFREE(const WorkArray& wa);
 
 }  // namespace velkan

@@ -1,8 +1,9 @@
 // Named arrays as views.
 #include "store/arrayviews.h"
 
-#include "store/arrays.h"
-#include "store/dms.h"
+#include "store/arraybooking.h"
+#include "store/arraylookup.h"
+#include "store/dmsnames.h"
 
 namespace velkan {
 namespace {

@@ -1,9 +1,13 @@
-// Defining arrays by number, allocating their storage, and positions by name;
-// the vector fill and copy utilities.
+// Defining arrays by number (DMSDFA), allocating their storage (DMSALC), and
+// positions by name (DMSPTR).
+#include "store/dmsallocation.h"
+
 #include <algorithm>
 
-#include "store/dms.h"
 #include "store/dmsheader.h"
+#include "store/dmsmessages.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
 #include "store/status.h"
 
 namespace velkan {
@@ -133,24 +137,6 @@ std::int32_t DMSPTR(Units& io, WorkArray& wa, std::string_view name, std::int32_
     return 0;
   }
   return pos;
-}
-
-void IASET(IntSpan v, std::int64_t rows, std::int64_t cols, std::int32_t value) {
-  const auto n = static_cast<std::size_t>(
-      std::clamp<std::int64_t>(rows * cols, 0, static_cast<std::int64_t>(v.size())));
-  std::fill_n(v.begin(), n, value);
-}
-
-void DASET(RealSpan v, std::int64_t rows, std::int64_t cols, double value) {
-  const auto n = static_cast<std::size_t>(
-      std::clamp<std::int64_t>(rows * cols, 0, static_cast<std::int64_t>(v.size())));
-  v.subspan(0, n).fill(value);
-}
-
-void IACOPY(ConstIntSpan from, IntSpan to, std::int64_t count) {
-  const auto n = static_cast<std::size_t>(std::clamp<std::int64_t>(
-      count, 0, static_cast<std::int64_t>(std::min(from.size(), to.size()))));
-  std::copy_n(from.begin(), n, to.begin());
 }
 
 }  // namespace velkan

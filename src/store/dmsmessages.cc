@@ -1,9 +1,11 @@
 // The DMS message writers: numbered errors and warnings under a header line,
 // each message line indented by five blanks.
+#include "store/dmsmessages.h"
+
 #include <string>
 
 #include "platform/numfmt.h"
-#include "store/dms.h"
+#include "store/dmssetup.h"
 #include "store/status.h"
 
 namespace velkan {

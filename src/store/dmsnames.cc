@@ -1,6 +1,10 @@
 // Array names in the DMS: encoding, the name table, lookup and definition by name.
-#include "store/dms.h"
+#include "store/dmsnames.h"
+
+#include "store/dmsallocation.h"
 #include "store/dmsheader.h"
+#include "store/dmsmessages.h"
+#include "store/dmssetup.h"
 #include "store/status.h"
 
 namespace velkan {

@@ -1,7 +1,9 @@
 // Opening the DMS, the name table, and the header queries.
+#include "store/dmssetup.h"
+
 #include "platform/numfmt.h"
-#include "store/dms.h"
 #include "store/dmsheader.h"
+#include "store/dmsmessages.h"
 #include "store/status.h"
 
 namespace velkan {

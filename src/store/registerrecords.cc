@@ -1,8 +1,9 @@
 // The array register: type codes and the records of KEYRAF.
+#include "store/registerrecords.h"
+
 #include <algorithm>
 
 #include "lineinput/charutil.h"
-#include "store/arrays.h"
 #include "store/status.h"
 
 namespace velkan {

@@ -1,13 +1,18 @@
 // Creating the array register right after the DMS is opened.
+#include "store/registersetup.h"
+
 #include <array>
 #include <string>
 
 #include "lineinput/charutil.h"
 #include "platform/numfmt.h"
-#include "store/arrays.h"
-#include "store/dms.h"
 #include "store/arraylookup.h"
+#include "store/dmsallocation.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
+#include "store/registerrecords.h"
 #include "store/status.h"
+#include "store/vectorfill.h"
 
 namespace velkan {
 namespace {

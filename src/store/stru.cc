@@ -4,9 +4,10 @@
 #include <string>
 
 #include "lineinput/charutil.h"
-#include "store/dms.h"
 #include "store/idmap.h"
 #include "store/status.h"
+#include "store/structureindex.h"
+#include "store/vectorfill.h"
 
 namespace velkan {
 namespace {

@@ -19,8 +19,6 @@ std::int32_t GTSTRU(Units& io, IntSpan record, std::string_view name, std::int32
                     std::int32_t& status);
 void PTSTRU(Units& io, IntSpan record, std::string_view name, std::int32_t value, std::int32_t lpu,
             std::int32_t& status);
-// Entry number (1..200) of a six-character name in the fixed table, 0 if absent.
-std::int32_t STRIDX(std::string_view name6);
 
 // The creation date and time codes of a record made at `t`.
 std::int32_t stru_date_code(const LocalTime& t);

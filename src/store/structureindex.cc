@@ -1,4 +1,6 @@
 // The fixed table of parameter names of a table-form structure record.
+#include "store/structureindex.h"
+
 #include <array>
 #include <string_view>
 

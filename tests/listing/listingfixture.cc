@@ -1,10 +1,10 @@
 // Listing reader fixture.
 #include "listingfixture.h"
 
-#include "store/arrays.h"
 #include "store/arrayviews.h"
-#include "store/dms.h"
+#include "store/dmssetup.h"
 #include "store/fileopen.h"
+#include "store/registersetup.h"
 #include "store/stru.h"
 
 namespace velkan::test {

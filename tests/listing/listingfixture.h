@@ -6,8 +6,12 @@
 
 #include <string>
 
+#include "listing/elementtable.h"
 #include "listing/listing.h"
-#include "listing/readers.h"
+#include "listing/modelsize.h"
+#include "listing/nodetable.h"
+#include "listing/propertytables.h"
+#include "listing/resulttable.h"
 #include "store/realspan.h"
 #include "store/workarray.h"
 #include "support/testio.h"

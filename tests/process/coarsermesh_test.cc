@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "process/coarsen.h"
+#include "process/meshcompaction.h"
+#include "process/meshmarking.h"
 #include "process/realvec.h"
 #include "support/testio.h"
 

@@ -1,6 +1,12 @@
 // Named arrays: the register after initialisation, booking, lookup and clearing.
 #include <gtest/gtest.h>
 
+#include "store/arraybooking.h"
+#include "store/arraylookup.h"
+#include "store/dmsallocation.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
+#include "store/registersetup.h"
 #include "storefixture.h"
 
 namespace velkan {

@@ -1,9 +1,11 @@
 // The DMS core: layout after opening, allocation and alignment, names, messages.
-#include "store/dms.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/numfmt.h"
+#include "store/dmsallocation.h"
+#include "store/dmsnames.h"
+#include "store/dmssetup.h"
+#include "store/vectorfill.h"
 #include "storefixture.h"
 
 namespace velkan {

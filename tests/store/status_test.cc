@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "store/arraylookup.h"
+#include "store/dmssetup.h"
 #include "storefixture.h"
 
 namespace velkan {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "store/arrays.h"
-#include "store/dms.h"
+#include "store/dmssetup.h"
+#include "store/registersetup.h"
 #include "store/workarray.h"
 #include "support/testio.h"
 

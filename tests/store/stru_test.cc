@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "store/idmap.h"
+#include "store/structureindex.h"
 #include "support/testio.h"
 
 namespace velkan {

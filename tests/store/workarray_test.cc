@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "storefixture.h"
 

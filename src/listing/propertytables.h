@@ -1,0 +1,16 @@
+// The element property reader (TRX_Prop), one pass over the listing after
+// TRX_OPEN. It writes its count lines on `lunout` and sets `ierr` to -1 when it
+// fails.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/units.h"
+#include "store/workarray.h"
+
+namespace velkan {
+
+// ELPROP, MHINGE and the empty cross-section arrays from the property tables.
+void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
+
+}  // namespace velkan
