@@ -5,7 +5,7 @@
 
 #include "lineinput/itemscan.h"
 #include "lineinput/plainnumber.h"
-#include "lineinput/wrap32.h"
+#include "platform/int32arith.h"
 
 namespace velkan {
 namespace {

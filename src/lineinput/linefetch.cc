@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "lineinput/charutil.h"
-#include "lineinput/wrap32.h"
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "platform/stop.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "lineinput/itemscan.h"
-#include "lineinput/wrap32.h"
+#include "platform/int32arith.h"
 
 namespace velkan {
 namespace {

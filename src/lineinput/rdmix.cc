@@ -11,7 +11,7 @@
 #include "lineinput/linereader.h"
 #include "lineinput/plainnumber.h"
 #include "lineinput/recognise.h"
-#include "lineinput/wrap32.h"
+#include "platform/int32arith.h"
 
 namespace velkan {
 namespace {

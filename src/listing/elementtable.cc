@@ -37,14 +37,6 @@ ElementArrays book_elements(Units& io, WorkArray& wa, std::int32_t nel, int lpu,
   return a;
 }
 
-void count_lines(Units& io, int lunout, std::int32_t nel) {
-  if (lunout <= 0) return;
-  io.newline(lunout);
-  io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT DATA     * lines read.").str());
-  io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Elems Generated.").str());
-  io.newline(lunout);
-}
-
 }  // namespace
 
 void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
@@ -84,7 +76,7 @@ void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || count != nel) return reader_failed(io, lpu, lerr, kError, ierr);
-  count_lines(io, lunout, nel);
+  write_count_lines(io, lunout, nel, "*ELEMENT DATA     *", "Elems Generated.");
 }
 
 }  // namespace velkan

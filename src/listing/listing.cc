@@ -7,10 +7,20 @@
 #include "lineinput/charutil.h"
 #include "lineinput/linereader.h"
 #include "lineinput/rdmix.h"
+#include "platform/int32arith.h"
+#include "platform/numfmt.h"
 #include "store/registerrecords.h"
-#include "store/status.h"
 
 namespace velkan {
+
+void write_count_lines(Units& io, int lunout, std::int32_t n, std::string_view table,
+                       std::string_view stored) {
+  if (lunout <= 0) return;
+  io.newline(lunout);
+  io.write(lunout, Line().x(3).i(n, 5).a(" ").a(table).a(" lines read.").str());
+  io.write(lunout, Line().x(8).a(" Totally").i(n, 5).a(" ").a(stored).str());
+  io.newline(lunout);
+}
 
 void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr) {
   if (lunin <= 0) return;

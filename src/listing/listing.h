@@ -17,6 +17,12 @@ inline constexpr std::size_t kRecordLength = 132;
 // Rewinds the listing and prepares the line reader for one pass over it.
 void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr);
 
+// The blank line, the two count lines and the blank line a reader writes on
+// `lunout` after its table (nothing when `lunout` is 0 or less): `n` and
+// " `table` lines read.", then " Totally" `n` and " `stored`".
+void write_count_lines(Units& io, int lunout, std::int32_t n, std::string_view table,
+                       std::string_view stored);
+
 // The record from its first to its last non-blank character ("" when blank).
 std::string_view left_justified(std::string_view record);
 // True when the left-justified text begins with the first n characters of

@@ -34,14 +34,6 @@ NodeArrays book_nodes(Units& io, WorkArray& wa, std::int32_t nnp, int lpu, std::
   return {int_view(wa, mnpex, nnp), real_view(wa, tcoord, coords)};
 }
 
-void count_lines(Units& io, int lunout, std::int32_t nnp) {
-  if (lunout <= 0) return;
-  io.newline(lunout);
-  io.write(lunout, Line().x(3).i(nnp, 5).a(" *JOINT COORDINATES* lines read.").str());
-  io.write(lunout, Line().x(8).a(" Totally").i(nnp, 5).a(" Nodes Generated.").str());
-  io.newline(lunout);
-}
-
 }  // namespace
 
 void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
@@ -76,7 +68,7 @@ void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || count != nnp) return reader_failed(io, lpu, lerr, kError, ierr);
-  count_lines(io, lunout, nnp);
+  write_count_lines(io, lunout, nnp, "*JOINT COORDINATES*", "Nodes Generated.");
 }
 
 }  // namespace velkan

@@ -217,12 +217,7 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
     if (next == PropReader::Next::kEndOfFile) break;
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
-  if (lunout > 0) {
-    io.newline(lunout);
-    io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT PROPERTY * lines read.").str());
-    io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Props Generated.").str());
-    io.newline(lunout);
-  }
+  write_count_lines(io, lunout, nel, "*ELEMENT PROPERTY *", "Props Generated.");
   for (std::int32_t e = 1; e <= nel; ++e) {
     const std::int32_t k = nint(r.word(e, 14));
     if (k >= 1 && k <= kFluidSets) r.set_word(e, 27, r.fluid[static_cast<std::size_t>(k - 1)]);

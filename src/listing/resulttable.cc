@@ -17,14 +17,6 @@ namespace {
 constexpr std::string_view kError = "*** ERROR IN TRX_GtERes  ***";
 constexpr std::int32_t kRowWidth = 6;
 
-void count_lines(Units& io, int lunout, std::int32_t nel) {
-  if (lunout <= 0) return;
-  io.newline(lunout);
-  io.write(lunout, Line().x(3).i(nel, 5).a(" *ELEMENT RESULT   * lines read.").str());
-  io.write(lunout, Line().x(8).a(" Totally").i(nel, 5).a(" Result lines Stored.").str());
-  io.newline(lunout);
-}
-
 }  // namespace
 
 void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres, int lunin,
@@ -66,7 +58,7 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || last_element != nel) return reader_failed(io, lpu, lerr, kError, ierr);
-  count_lines(io, lunout, nel);
+  write_count_lines(io, lunout, nel, "*ELEMENT RESULT   *", "Result lines Stored.");
 }
 
 }  // namespace velkan

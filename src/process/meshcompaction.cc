@@ -7,13 +7,13 @@
 #include <limits>
 #include <vector>
 
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
 #include "store/connectivity.h"
 #include "store/indexchecks.h"
 #include "store/ivlookup.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "lineinput/charutil.h"
+#include "platform/int32arith.h"
 #include "store/arraylookup.h"
 #include "store/dmsallocation.h"
 #include "store/dmsnames.h"
 #include "store/dmssetup.h"
 #include "store/registerrecords.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "lineinput/charutil.h"
+#include "platform/int32arith.h"
 #include "store/dmsallocation.h"
 #include "store/dmsnames.h"
 #include "store/dmssetup.h"
-#include "store/status.h"
 
 namespace velkan {
 

@@ -6,9 +6,9 @@
 #include <climits>
 #include <cstdint>
 
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "store/indexchecks.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
+#include "platform/int32arith.h"
 #include "store/dmsheader.h"
 #include "store/dmsmessages.h"
 #include "store/dmsnames.h"
 #include "store/dmssetup.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

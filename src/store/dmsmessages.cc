@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "store/dmssetup.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

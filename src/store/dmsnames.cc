@@ -1,11 +1,11 @@
 // Array names in the DMS: encoding, the name table, lookup and definition by name.
 #include "store/dmsnames.h"
 
+#include "platform/int32arith.h"
 #include "store/dmsallocation.h"
 #include "store/dmsheader.h"
 #include "store/dmsmessages.h"
 #include "store/dmssetup.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

@@ -1,10 +1,10 @@
 // Opening the DMS, the name table, and the header queries.
 #include "store/dmssetup.h"
 
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "store/dmsheader.h"
 #include "store/dmsmessages.h"
-#include "store/status.h"
 
 namespace velkan {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "lineinput/charutil.h"
-#include "store/status.h"
+#include "platform/int32arith.h"
 
 namespace velkan {
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "lineinput/charutil.h"
+#include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "store/arraylookup.h"
 #include "store/dmsallocation.h"
 #include "store/dmsnames.h"
 #include "store/dmssetup.h"
 #include "store/registerrecords.h"
-#include "store/status.h"
 #include "store/vectorfill.h"
 
 namespace velkan {

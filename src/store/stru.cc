@@ -4,8 +4,8 @@
 #include <string>
 
 #include "lineinput/charutil.h"
+#include "platform/int32arith.h"
 #include "store/idmap.h"
-#include "store/status.h"
 #include "store/structureindex.h"
 #include "store/vectorfill.h"
 

@@ -1,10 +1,9 @@
-// Status counters: every failure lowers the count, and no number of failures
+// Status counts: every failure lowers the count, and no number of failures
 // ever brings a status or the DMS error counter round to a value that reads
 // as success.
-#include "store/status.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/int32arith.h"
 #include "store/arraylookup.h"
 #include "store/dmssetup.h"
 #include "storefixture.h"
