@@ -8,6 +8,7 @@
 #include "driver/conversiondriver.h"
 #include "driver/vomarmodel.h"
 #include "lineinput/charutil.h"
+#include "support/seabedframe.h"
 #include "support/testio.h"
 
 namespace velkan {
@@ -185,21 +186,8 @@ TEST(VomarConversion, CoarsenedRiserWithAHingeAndASeaBed) {
       "'",
       "'            Mat  ID          S P R I N G    R E F S.",
       " MREF             1    10003    10003    10003    10003    10004    10004",
-      "'",
-      "' =============================================",
-      "'    S e a B e d   M o d e l                   ",
-      "' ---------------------------------------------",
-      "'",
-      "'           ID   Typ    data   ",
-      " TimeHist 99999 Point 0 1 100 1 ",
-      "'",
-      "'        MaID    P      Delta ",
-      " HypElast 880000 -1E6     -1     ",
-      "                  0        0     ",
-      "                  1E1      1E-5  ",
-      "                  1E1      1     ",
-      "'",
   };
+  expected.insert(expected.end(), test::kSeabedOpening.begin(), test::kSeabedOpening.end());
   for (const int n : {14, 15}) {
     const std::string s = std::to_string(9900000 + n), m = std::to_string(8800000 + n);
     expected.push_back("'");
@@ -209,15 +197,9 @@ TEST(VomarConversion, CoarsenedRiserWithAHingeAndASeaBed) {
     expected.push_back(" HypElast    " + m + " -1.0E1 -1.0  1.0E1  1.0" + std::string(16, ' '));
     expected.push_back(" TimDepMat 99999    " + m + "  -987    " + s + " 3    0.1  ");
   }
-  for (const char* line : {"'", "' =============================================",
-                           "'    E n d   S e a B e d   M o d e l           ",
-                           "' ---------------------------------------------", "'",
-                           "' =============================================",
-                           "'    Fix Seabed nodes if necessary             ",
-                           "' ---------------------------------------------", "'",
-                           "#Chg_Boun   1 1 1 1 1 1 Node ", "#     14     15", "'", "'"}) {
-    expected.push_back(line);
-  }
+  expected.insert(expected.end(), test::kSeabedClosing.begin(), test::kSeabedClosing.end());
+  expected.push_back("#     14     15");
+  expected.insert(expected.end(), test::kSeabedEnd.begin(), test::kSeabedEnd.end());
   expected.insert(expected.end(), kTrailer.begin(), kTrailer.end());
   EXPECT_EQ(body(c.file), joined(expected));
   EXPECT_NE(c.console.find("SKIPPED Elem:      22\nSKIPPED NODE:      12\n"), std::string::npos);

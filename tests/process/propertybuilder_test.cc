@@ -75,7 +75,12 @@ TEST(Mkprop, BuildsCrossSectionSurfaceAndMaterialRows) {
   EXPECT_EQ(b.mat(1, 2), 0.30000001192092896);
   EXPECT_EQ(b.mat(1, 3), 1e9);
   EXPECT_EQ(b.mat(2, 4), 100.0);
-  EXPECT_EQ(b.mat(4, 4), ((0.2 * 3.141590118408203 * 0.2 * 1025.0 * 0.25) + 50.0) / 2.0);
+  // Mass per length with the internal fluid, worked by hand for row 4: the bore
+  // area 0.2^2 * pi / 4 with pi as the single-precision 3.14159 (3.1415901184)
+  // is 0.0314159012 m^2, the fluid 1025 * 0.0314159012 = 32.2012987 kg/m, plus
+  // the 50 kg/m of the pipe gives 82.2012987, scaled by the reference modulus
+  // 1e10 / 2e10 to 41.1006494 (the double pi would give 41.1006623).
+  EXPECT_NEAR(b.mat(4, 4), 41.1006494, 1e-7);
   for (int k = 1; k <= 6; ++k) EXPECT_EQ(b.mat(3, k), 0.0);
   EXPECT_DOUBLE_EQ(b.geo(3, 1), 1.0);  // a hinge's cross-section is built all the same
 

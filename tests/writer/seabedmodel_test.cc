@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/seabedframe.h"
 #include "writer/writerfixture.h"
 
 namespace velkan {
@@ -13,8 +14,8 @@ using test::rj;
 using Ints = std::vector<std::int32_t>;
 using Lines = std::vector<std::string>;
 
-constexpr std::size_t kOpening = 14;
-constexpr std::size_t kClosingBeforeList = 10;
+constexpr std::size_t kOpening = test::kSeabedOpening.size();
+constexpr std::size_t kClosingBeforeList = test::kSeabedClosing.size();
 
 Lines write_seabed(double zmax, const Ints& numbers, const std::vector<double>& z) {
   test::RealTable coords(numbers.size(), 3);
@@ -29,33 +30,10 @@ Lines write_seabed(double zmax, const Ints& numbers, const std::vector<double>& 
 
 TEST(Uwrsea, NoSeabedNodeGivesTheFrameOnly) {
   const Lines lines = write_seabed(-10.0, {1, 2}, {0.0, -9.0});
-  const Lines expected{"'",
-                       "' =============================================",
-                       "'    S e a B e d   M o d e l                   ",
-                       "' ---------------------------------------------",
-                       "'",
-                       "'           ID   Typ    data   ",
-                       " TimeHist 99999 Point 0 1 100 1 ",
-                       "'",
-                       "'        MaID    P      Delta ",
-                       " HypElast 880000 -1E6     -1     ",
-                       "                  0        0     ",
-                       "                  1E1      1E-5  ",
-                       "                  1E1      1     ",
-                       "'",
-                       "'",
-                       "' =============================================",
-                       "'    E n d   S e a B e d   M o d e l           ",
-                       "' ---------------------------------------------",
-                       "'",
-                       "' =============================================",
-                       "'    Fix Seabed nodes if necessary             ",
-                       "' ---------------------------------------------",
-                       "'",
-                       "#Chg_Boun   1 1 1 1 1 1 Node ",
-                       "#",
-                       "'",
-                       "'"};
+  Lines expected(test::kSeabedOpening.begin(), test::kSeabedOpening.end());
+  expected.insert(expected.end(), test::kSeabedClosing.begin(), test::kSeabedClosing.end());
+  expected.push_back("#");
+  expected.insert(expected.end(), test::kSeabedEnd.begin(), test::kSeabedEnd.end());
   EXPECT_EQ(lines, expected);
 }
 
