@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/vomarsteps.h"
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
-#include "process/meshcompaction.h"
 #include "process/meshmarking.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
@@ -95,25 +95,21 @@ bool segment_ends_known(Conversion& c, const VomarModel& m,
 bool coarsen_mesh(Conversion& c, VomarModel& m) {
   std::vector<std::int32_t> segments;
   const std::vector<Riser> risers = ask_segments(c, segments);
-  const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
   if (!fix_riser_ends(c, m, risers) || !segment_ends_known(c, m, segments)) return false;
   std::int32_t status = 0;
-  const IntSpan melnp =
-      book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp), "SCRA",
-                LPU, status);
-  const IntSpan mnelnp = book_ints(c.io, c.wa, "MNELNP", m.nnp, "SCRA", LPU, status);
-  const IntSpan mskpel = book_ints(c.io, c.wa, "MSKPEL", m.nel, "SCRA", LPU, status);
+  const CoarseningLists lists{
+      .melnp = book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp),
+                         "SCRA", LPU, status),
+      .mnelnp = book_ints(c.io, c.wa, "MNELNP", m.nnp, "SCRA", LPU, status),
+      .mskpel = book_ints(c.io, c.wa, "MSKPEL", m.nel, "SCRA", LPU, status)};
   ARZERO(c.io, c.wa, "MSKPEL", LPU, status);
   if (status != 0) return false;
-  MKELNP(c.io, m.mnpc, m.mpmnpc, m.nel, m.nnp, kMaxElemsPerNode, mnelnp, melnp, m.melex, m.mnpex,
-         LPU, status);
+  MKELNP(c.io, m.mnpc, m.mpmnpc, m.nel, m.nnp, kMaxElemsPerNode, lists.mnelnp, lists.melnp, m.melex,
+         m.mnpex, LPU, status);
   if (status != 0) return false;
-  MRKSKP(c.io, nseg, segments, m.nel, m.nnp, m.mnpc, m.mpmnpc, m.mnpex, m.melex, mskpel, m.mscra,
-         LTO, status);
+  mark_coarser_mesh(c, m, segments, lists, status);
   if (status != 0) return false;
-  SKPCHG(c.io, m.nel, m.nnp, kMaxElemsPerNode, mskpel, m.melgeo, m.mnpc, m.mpmnpc, m.mnpex, melnp,
-         mnelnp, m.melex, m.meltyp, m.melmat, m.melloc, m.melecc, m.mhinge, m.nboun, m.tcoord, LTO,
-         status);
+  compact_mesh(c, m, lists, status);
   return status == 0;
 }
 

@@ -9,20 +9,14 @@
 #include "driver/coarsening.h"
 #include "driver/outputfile.h"
 #include "driver/vomarmodel.h"
+#include "driver/vomarsteps.h"
 #include "lineinput/charutil.h"
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
-#include "process/hingematerials.h"
-#include "process/propertybuilder.h"
 #include "process/propertymerging.h"
 #include "store/ivlookup.h"
 #include "store/stru.h"
 #include "store/vectorfill.h"
-#include "writer/elementsection.h"
-#include "writer/geometrysections.h"
-#include "writer/materialsection.h"
-#include "writer/nodesection.h"
-#include "writer/seabedmodel.h"
 
 namespace velkan {
 namespace {
@@ -37,7 +31,7 @@ void progress(Conversion& c, std::string_view text, bool framed) {
 }
 
 // The hinge count, the tables, and one cross-section and material per element.
-bool build_properties(Conversion& c, VomarModel& m) {
+bool build_model_properties(Conversion& c, VomarModel& m) {
   m.nh = IVCNT(1, leading(ConstIntSpan(m.mhinge), m.nel));
   c.io.newline(LTO);
   c.io.write(LTO, Line().a(" Number of Hinge Elements:").i(m.nh, 3).str());
@@ -50,9 +44,7 @@ bool build_properties(Conversion& c, VomarModel& m) {
   m.nge = m.nel;
   m.nma = m.nel + 2 * m.nh;
   std::int32_t status = 0;
-  MKPROP(c.io, m.nel, m.nnp, m.elprop, m.tcrgeo, m.tmapa, m.mgetyp, m.matyp, m.melgeo, m.melmat,
-         m.mexgeo, m.mexmat, m.nge, m.nma, m.mxgepr, m.mxmapr, m.tsugeo, m.msutyp, m.mhinge,
-         m.melex, LPU, status);
+  build_properties(c, m, status);
   if (status != 0) return false;
   IACOPY(m.mexgeo, m.mexbck, m.nge);
   return true;
@@ -79,22 +71,20 @@ bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan tabl
 bool write_mesh(Conversion& c, VomarModel& m, std::int32_t nel0) {
   std::int32_t status = 0;
   progress(c, " ... Writing Node info...", true);
-  UWRNOD(c.io, m.nnp, m.mnpex, m.tcoord, m.nboun, m.msort, LPUUFO, status);
+  write_nodes(c, m, status);
   if (status != 0 || !written(c, LPUUFO)) return false;
   progress(c, " ... Writing Elem info...", false);
-  UWRELM(c.io, m.nel, m.meltyp, m.melmat, m.melgeo, m.melecc, m.melloc, m.mnpc, m.mpmnpc, m.melex,
-         m.mnpex, m.mexgeo, m.mexmat, m.mexecc, m.mexloc, m.mscra, m.msort, m.mextra, LPUUFO,
-         status);
+  write_elements(c, m, status);
   if (status != 0 || !written(c, LPUUFO)) return false;
   progress(c, " ... Writing Cross Section info...", true);
-  UWRGEO(c.io, m.nge, m.mxgepr, m.mexgeo, m.mgetyp, m.tcrgeo, m.mscra, m.msort, LPUUFO, status);
+  write_cross_sections(c, m, status);
   if (status != 0 || !written(c, LPUUFO)) return false;
   // Surface geometries of cross-sections merged away are left out.
   const FirstPositions kept(leading(ConstIntSpan(m.mexgeo), m.nge));
   for (std::int32_t& number : leading(m.mexbck, nel0)) {
     if (kept.find(number) == 0) number = 0;
   }
-  UWRSGe(c.io, nel0, m.mxgepr, m.mexbck, m.msutyp, m.tsugeo, m.mscra, m.msort, LPUUFO, status);
+  write_surface_geometries(c, m, nel0, status);
   return status == 0 && written(c, LPUUFO);
 }
 
@@ -106,13 +96,12 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
   if (m.nh > 0) {
     const std::vector<double> k =
         c.ask.reals_or("Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", {1e8, 1e3});
-    MKHING(c.io, m.nel, m.nma, k[0], m.tmapa, m.matyp, k[1], m.melmat, m.mexmat, m.mxmapr, m.mhinge,
-           LPU, status);
+    add_hinge_materials(c, m, k[0], k[1], status);
   }
-  UWRMAT(c.io, m.nma, m.mxmapr, m.mexmat, m.matyp, m.tmapa, m.mscra, LPUUFO, status);
+  write_materials(c, m, status);
   if (c.ask.yes("Create Sea Bed?       /no /         :  ")) {
     const double level = c.ask.real("Max Z-coordinate for seabed nodes   :  ");
-    UWRSEA(c.io, level, m.nnp, m.tcoord, m.mnpex, LPUUFO, status);
+    write_seabed(c, m, level, status);
   }
   for (const char* line :
        {"'", " Gravity  1   0  0  -9.81 ", "'", "'", "' ------------- E O F ------------"}) {
@@ -127,7 +116,7 @@ Outcome vomar_conversion(Conversion& c) {
   write_identification(c, LPUUFO, kHeader);
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
-  if (!find_model(c, m) || !build_properties(c, m)) return Outcome::kFailed;
+  if (!find_model(c, m) || !build_model_properties(c, m)) return Outcome::kFailed;
   if (!merge(c, m, " Shrinking Materials  within tol :", m.tmapa, m.mxmapr, m.nma, m.melmat,
              m.matyp, m.mexmat, "NMA") ||
       !merge(c, m, " Shrinking Geometries within tol :", m.tcrgeo, m.mxgepr, m.nge, m.melgeo,
