@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "lineinput/linereader.h"
-#include "lineinput/rdmix.h"
-#include "lineinput/strsplit.h"
+#include "lineinput/mixeditems.h"
+#include "lineinput/stringsplit.h"
 #include "platform/consoleunits.h"
 #include "platform/stop.h"
 #include "platform/units.h"

@@ -20,7 +20,7 @@
 #include "store/dmssetup.h"
 #include "store/fileopen.h"
 #include "store/registersetup.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 #include "store/workarray.h"
 #include "workfolder.h"
 

@@ -12,7 +12,7 @@
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/connectivity.h"
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 
 namespace velkan {
 namespace {

@@ -21,7 +21,7 @@
 #include "store/dmssetup.h"
 #include "store/fileopen.h"
 #include "store/registersetup.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

@@ -14,8 +14,8 @@
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/propertymerging.h"
-#include "store/ivlookup.h"
-#include "store/stru.h"
+#include "store/numberlookup.h"
+#include "store/structurerecords.h"
 #include "store/vectorfill.h"
 
 namespace velkan {

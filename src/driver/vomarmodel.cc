@@ -5,7 +5,7 @@
 
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 

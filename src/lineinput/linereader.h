@@ -1,7 +1,7 @@
 // The free-format line reader's state (one for the whole program) and the
 // routines that open, configure, query and rewind it. The line fetch is in
 // linefetch.h, the item recognisers in recognise.h and expression.h, and the
-// caller-facing item reader RDMIX in rdmix.h.
+// caller-facing item reader RDMIX in mixeditems.h.
 #pragma once
 
 #include <cstdint>

@@ -7,8 +7,8 @@
 #include "platform/numfmt.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
-#include "store/ivlookup.h"
-#include "store/stru.h"
+#include "store/numberlookup.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

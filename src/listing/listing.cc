@@ -6,7 +6,7 @@
 
 #include "lineinput/charutil.h"
 #include "lineinput/linereader.h"
-#include "lineinput/rdmix.h"
+#include "lineinput/mixeditems.h"
 #include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "store/registerrecords.h"

@@ -5,12 +5,12 @@
 #include <array>
 #include <string>
 
-#include "lineinput/strsplit.h"
+#include "lineinput/stringsplit.h"
 #include "listing/listing.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "store/arrayviews.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

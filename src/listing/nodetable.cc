@@ -10,7 +10,7 @@
 #include "platform/numfmt.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

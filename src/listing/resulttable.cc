@@ -8,8 +8,8 @@
 #include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "store/arrayviews.h"
-#include "store/ivlookup.h"
-#include "store/stru.h"
+#include "store/numberlookup.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

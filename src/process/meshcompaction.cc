@@ -13,7 +13,7 @@
 #include "process/meshwalk.h"
 #include "store/connectivity.h"
 #include "store/indexchecks.h"
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 
 namespace velkan {
 namespace {

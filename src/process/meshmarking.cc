@@ -12,7 +12,7 @@
 #include "process/errorreport.h"
 #include "process/meshwalk.h"
 #include "store/indexchecks.h"
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 
 namespace velkan {
 namespace {

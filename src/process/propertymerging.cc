@@ -8,7 +8,7 @@
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
 #include "process/errorreport.h"
-#include "process/propmap.h"
+#include "process/mergemap.h"
 #include "store/indexchecks.h"
 
 namespace velkan {

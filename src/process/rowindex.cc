@@ -19,7 +19,7 @@
 #include <limits>
 #include <utility>
 
-#include "process/relequal.h"
+#include "process/relativeequality.h"
 
 namespace velkan {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "lineinput/charutil.h"
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 namespace velkan {
 namespace {

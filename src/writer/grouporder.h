@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 #include "store/realspan.h"
 
 namespace velkan {

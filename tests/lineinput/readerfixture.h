@@ -10,7 +10,7 @@
 
 #include "lineinput/linefetch.h"
 #include "lineinput/linereader.h"
-#include "lineinput/rdmix.h"
+#include "lineinput/mixeditems.h"
 #include "support/testio.h"
 
 namespace velkan::test {

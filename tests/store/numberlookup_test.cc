@@ -1,6 +1,6 @@
 // Number lookup: first positions, key order and its inverse, against the
 // pairwise definitions on random keys.
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 
 #include <gtest/gtest.h>
 

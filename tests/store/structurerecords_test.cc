@@ -1,5 +1,5 @@
 // Structure parameters and identifier maps.
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 #include <gtest/gtest.h>
 

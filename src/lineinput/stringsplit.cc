@@ -1,5 +1,5 @@
 // The string splitter and the token classifier.
-#include "lineinput/strsplit.h"
+#include "lineinput/stringsplit.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The token classifier and the string splitter.
-#include "lineinput/strsplit.h"
+#include "lineinput/stringsplit.h"
 
 #include <gtest/gtest.h>
 

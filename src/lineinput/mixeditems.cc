@@ -1,6 +1,6 @@
 // The mixed-item line reader: fetch, then name, integer, real and text items in
 // that order of trial until the line ends or an item is not recognised.
-#include "lineinput/rdmix.h"
+#include "lineinput/mixeditems.h"
 
 #include <algorithm>
 #include <string_view>

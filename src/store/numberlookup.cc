@@ -1,6 +1,6 @@
 // Number lookup. The ordering routines rank keys through sorted copies, which
 // gives exactly the places of the pairwise comparison they are defined by.
-#include "store/ivlookup.h"
+#include "store/numberlookup.h"
 
 #include <algorithm>
 

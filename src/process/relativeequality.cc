@@ -1,5 +1,5 @@
 // Relative equality of property values and rows.
-#include "process/relequal.h"
+#include "process/relativeequality.h"
 
 #include <cmath>
 

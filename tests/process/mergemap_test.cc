@@ -4,7 +4,7 @@
 // the shapes long risers give: many distinct property sets graded
 // independently in several columns, and chains of values each just within
 // the tolerance of the next.
-#include "process/propmap.h"
+#include "process/mergemap.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "process/realvec.h"
-#include "process/relequal.h"
+#include "process/relativeequality.h"
 
 namespace velkan {
 namespace {

@@ -1,5 +1,5 @@
 // Structure-parameter records: formatting, and parameters read and written by name.
-#include "store/stru.h"
+#include "store/structurerecords.h"
 
 #include <string>
 

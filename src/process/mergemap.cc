@@ -2,11 +2,11 @@
 // is made instead from groups of identical rows and the row index, which give
 // the same answer: IMAP(j) is the lowest row equal to row j when that row lies
 // below j.
-#include "process/propmap.h"
+#include "process/mergemap.h"
 
 #include <algorithm>
 
-#include "process/relequal.h"
+#include "process/relativeequality.h"
 #include "process/rowgroups.h"
 #include "process/rowindex.h"
 

@@ -1,5 +1,5 @@
 // RDMIX: recogniser order, item ends and separators, item arrays and their bound.
-#include "lineinput/rdmix.h"
+#include "lineinput/mixeditems.h"
 
 #include <gtest/gtest.h>
 
