@@ -1,4 +1,5 @@
 // Character utilities. Only the blank (code 32) counts as blank; a tab does not.
+// Routines: FRSTNB, LASTNB, UPCASE, NOTDIG.
 #include "lineinput/charutil.h"
 
 namespace velkan {

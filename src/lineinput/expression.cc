@@ -1,4 +1,5 @@
 // Number and expression evaluation for the real item of the line reader.
+// Routines: FIINUM, FIIFUN, FIIREA.
 #include "lineinput/expression.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Column access, blank skipping, the item-end rule and keyword matching.
+// Routines: FIIKWB, FIIKWD.
 #include "lineinput/itemscan.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The line fetch of the line reader, with its read-error and end-of-file messages.
+// Routines: FIILIN.
 #include "lineinput/linefetch.h"
 
 #include <algorithm>

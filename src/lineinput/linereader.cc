@@ -1,4 +1,5 @@
 // The line reader's state and its open, option, query and rewind routines.
+// Routines: FIIOPN, FIISET, FIICHR, FIICMT, FIIQRY, FIIREW.
 #include "lineinput/linereader.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The mixed-item line reader: fetch, then name, integer, real and text items in
+// The mixed-item line reader (RDMIX): fetch, then name, integer, real and text items in
 // that order of trial until the line ends or an item is not recognised.
 #include "lineinput/mixeditems.h"
 

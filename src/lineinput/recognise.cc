@@ -1,4 +1,5 @@
 // Name, integer and text recognisers.
+// Routines: FIINAM, FIIINT, FIITXT.
 #include "lineinput/recognise.h"
 
 #include <string_view>

@@ -1,4 +1,4 @@
-// The string splitter and the token classifier.
+// The string splitter (STRSPL) and the token classifier (TOKTYP).
 #include "lineinput/stringsplit.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Listing access shared by the readers.
+// Routines: TRX_OPEN.
 #include "listing/listing.h"
 
 #include <algorithm>

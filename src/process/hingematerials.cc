@@ -1,4 +1,5 @@
 // Hinge materials.
+// Routines: MKHING.
 #include "process/hingematerials.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The merge map. The plain definition compares every pair of rows; the map
+// The merge map (MKPMAP). The plain definition compares every pair of rows; the map
 // is made instead from groups of identical rows and the row index, which give
 // the same answer: IMAP(j) is the lowest row equal to row j when that row lies
 // below j.

@@ -1,5 +1,6 @@
 // The cross-section and material builder. Every value is evaluated in the
 // order written, so equal listings give bit-equal rows for the merging.
+// Routines: MKPROP.
 #include "process/propertybuilder.h"
 
 #include <string>

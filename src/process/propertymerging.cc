@@ -1,5 +1,6 @@
 // Merging of equal properties: the merge map, the console listing of what was
 // merged, the element renumbering and the compaction of the table.
+// Routines: RENPRP, ShriPrp01.
 #include "process/propertymerging.h"
 
 #include <algorithm>

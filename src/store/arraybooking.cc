@@ -1,5 +1,6 @@
 // Booking a named array: a new array is defined, allocated and registered; an
 // array booked again with its own length and data type is simply looked up.
+// Routines: ARBOOK.
 #include "store/arraybooking.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 // Finding, clearing and measuring named arrays; locating the register.
+// Routines: ARGTIP, ARZERO, ARFREE.
 #include "store/arraylookup.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Node-element connectivity: one pass over the elements appends each element to
 // the lists of its nodes, so every list comes out in rising element order.
+// Routines: MKELNP.
 #include "store/connectivity.h"
 
 #include <algorithm>

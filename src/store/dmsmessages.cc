@@ -1,5 +1,6 @@
 // The DMS message writers: numbered errors and warnings under a header line,
 // each message line indented by five blanks.
+// Routines: DMSER1, DMSER2.
 #include "store/dmsmessages.h"
 
 #include <string>

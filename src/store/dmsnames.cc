@@ -1,4 +1,5 @@
 // Array names in the DMS: encoding, the name table, lookup and definition by name.
+// Routines: DMSNCV, DMSFND, DMSNST, DMSNUM, DMSAIN, DMSDFN.
 #include "store/dmsnames.h"
 
 #include "platform/int32arith.h"

@@ -1,4 +1,5 @@
 // Opening the DMS, the name table, and the header queries.
+// Routines: DMSOPN, DMSANN, DMSINF, DMSSTA, DMSMOD, DMSGET, DMSPUT.
 #include "store/dmssetup.h"
 
 #include "platform/int32arith.h"

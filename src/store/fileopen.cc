@@ -1,4 +1,5 @@
 // File opening with its characteristics report and error messages.
+// Routines: OPNFIL, OPNTXT.
 #include "store/fileopen.h"
 
 #include <string>

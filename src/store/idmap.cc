@@ -1,4 +1,5 @@
 // Identifier maps.
+// Routines: IDCODE, IDXIST, IDADD.
 #include "store/idmap.h"
 
 #include <string>

@@ -1,5 +1,5 @@
-// Number lookup. The ordering routines rank keys through sorted copies, which
-// gives exactly the places of the pairwise comparison they are defined by.
+// Number lookup (IVCNT, IVFND, IVORD, IVKTH, IVTOCH). The ordering routines rank keys through
+// sorted copies, which gives exactly the places of the pairwise comparison they are defined by.
 #include "store/numberlookup.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The array register: type codes and the records of KEYRAF.
+// Routines: ARINFO, ARUPDA, ARMSGO.
 #include "store/registerrecords.h"
 
 #include <algorithm>

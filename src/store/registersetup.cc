@@ -1,4 +1,5 @@
 // Creating the array register right after the DMS is opened.
+// Routines: ARINIT.
 #include "store/registersetup.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 // The fixed table of parameter names of a table-form structure record.
+// Routines: STRIDX.
 #include "store/structureindex.h"
 
 #include <array>

@@ -1,4 +1,5 @@
-// Structure-parameter records: formatting, and parameters read and written by name.
+// Structure-parameter records (STROPN, GTSTRU, PTSTRU): formatting, and parameters read and written
+// by name.
 #include "store/structurerecords.h"
 
 #include <string>

@@ -1,5 +1,6 @@
 // Element section of the Vomar model file: the counting check, the choice
 // between the narrow and the wide layout, and the record groups in their order.
+// Routines: UWRELM.
 #include "writer/elementsection.h"
 
 #include <algorithm>

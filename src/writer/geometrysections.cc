@@ -1,5 +1,6 @@
 // Cross-section and surface-geometry sections: the counting check and the
 // record groups in their order, shared by both writers.
+// Routines: UWRGEO, UWRSGe.
 #include "writer/geometrysections.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Material section: the counting check and the record groups in their order.
+// Routines: UWRMAT.
 #include "writer/materialsection.h"
 
 #include <algorithm>

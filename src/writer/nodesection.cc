@@ -1,4 +1,5 @@
 // Node section of the Vomar model file.
+// Routines: UWRNOD.
 #include "writer/nodesection.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 // Generated sea-bed model: opening block, five lines per sea-bed node, and the
 // closing block with the node list.
+// Routines: UWRSEA.
 #include "writer/seabedmodel.h"
 
 #include <string>
