@@ -8,21 +8,21 @@
 namespace velkan {
 
 std::int32_t ElementFields::code(std::int32_t e) const {
-  return entry_or_zero(a_.meltyp, e);
+  return entry_or_zero(a_.MELTYP, e);
 }
 
 std::int32_t ElementFields::id(std::int32_t e) const {
-  return entry_or_zero(a_.melex, e);
+  return entry_or_zero(a_.MELEX, e);
 }
 
 NodeRange ElementFields::held_nodes(std::int32_t e) const {
   // Without the entry after the element's own, its list has no known end.
-  if (!is_position(a_.mpmnpc, e) || !is_position(a_.mpmnpc, static_cast<std::int64_t>(e) + 1))
+  if (!is_position(a_.MPMNPC, e) || !is_position(a_.MPMNPC, static_cast<std::int64_t>(e) + 1))
     return {};
-  const std::int64_t first = entry_or_zero(a_.mpmnpc, e);
-  const std::int64_t next = entry_or_zero(a_.mpmnpc, static_cast<std::int64_t>(e) + 1);
+  const std::int64_t first = entry_or_zero(a_.MPMNPC, e);
+  const std::int64_t next = entry_or_zero(a_.MPMNPC, static_cast<std::int64_t>(e) + 1);
   if (first < 1) return {};
-  const auto end_of_mnpc = static_cast<std::int64_t>(a_.mnpc.size()) + 1;
+  const auto end_of_mnpc = static_cast<std::int64_t>(a_.MNPC.size()) + 1;
   return {first, std::min(next, end_of_mnpc)};
 }
 
@@ -33,7 +33,7 @@ std::int64_t ElementFields::slot_position(std::int32_t e, std::int32_t slot) con
 }
 
 std::int32_t ElementFields::node_at(std::int64_t pos) const {
-  return external_or_zero(a_.mnpex, entry_or_zero(a_.mnpc, pos));
+  return external_or_zero(a_.MNPEX, entry_or_zero(a_.MNPC, pos));
 }
 
 std::int32_t ElementFields::node(std::int32_t e, std::int32_t slot) const {
@@ -41,31 +41,31 @@ std::int32_t ElementFields::node(std::int32_t e, std::int32_t slot) const {
 }
 
 std::int32_t ElementFields::ecc(std::int32_t e, std::int32_t slot) const {
-  return external_or_index(a_.mexecc, entry_or_zero(a_.melecc, slot_position(e, slot)));
+  return external_or_index(a_.MEXECC, entry_or_zero(a_.MELECC, slot_position(e, slot)));
 }
 
 bool ElementFields::has_ecc_index(std::int32_t e, std::int32_t slot) const {
-  return entry_or_zero(a_.melecc, slot_position(e, slot)) > 0;
+  return entry_or_zero(a_.MELECC, slot_position(e, slot)) > 0;
 }
 
 std::int32_t ElementFields::material(std::int32_t e) const {
-  return external_or_zero(a_.mexmat, entry_or_zero(a_.melmat, e));
+  return external_or_zero(a_.MEXMAT, entry_or_zero(a_.MELMAT, e));
 }
 
 std::int32_t ElementFields::material_or_index(std::int32_t e) const {
-  return external_or_index(a_.mexmat, entry_or_zero(a_.melmat, e));
+  return external_or_index(a_.MEXMAT, entry_or_zero(a_.MELMAT, e));
 }
 
 std::int32_t ElementFields::geom(std::int32_t e) const {
-  return external_or_zero(a_.mexgeo, entry_or_zero(a_.melgeo, e));
+  return external_or_zero(a_.MEXGEO, entry_or_zero(a_.MELGEO, e));
 }
 
 std::int32_t ElementFields::lcoor(std::int32_t e) const {
-  return external_or_index(a_.mexloc, entry_or_zero(a_.melloc, e));
+  return external_or_index(a_.MEXLOC, entry_or_zero(a_.MELLOC, e));
 }
 
 std::int32_t ElementFields::transform(std::int32_t e) const {
-  return external_or_index(a_.mextra, entry_or_zero(a_.melloc, e));
+  return external_or_index(a_.MEXTRA, entry_or_zero(a_.MELLOC, e));
 }
 
 bool ElementFields::has_index(ConstIntSpan index, std::int32_t e) const {

@@ -13,8 +13,8 @@
 namespace velkan {
 
 struct ElementArrays {
-  ConstIntSpan meltyp, melmat, melgeo, melecc, melloc, mnpc, mpmnpc, melex, mnpex;
-  ConstIntSpan mexgeo, mexmat, mexecc, mexloc, mextra;
+  ConstIntSpan MELTYP, MELMAT, MELGEO, MELECC, MELLOC, MNPC, MPMNPC, MELEX, MNPEX;
+  ConstIntSpan MEXGEO, MEXMAT, MEXECC, MEXLOC, MEXTRA;
 };
 
 // Positions [lo, hi) of MNPC (counted from 1) holding one element's nodes.

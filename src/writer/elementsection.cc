@@ -87,14 +87,14 @@ bool needs_wide(const ElementFields& f, std::int32_t e) {
     if (f.has_ecc_index(e, slot) && f.ecc(e, slot) > kNarrowRefLimit) return true;
   }
   const ElementArrays& a = f.arrays();
-  return (f.has_index(a.melmat, e) && f.material(e) > kNarrowRefLimit) ||
-         (f.has_index(a.melgeo, e) && f.geom(e) > kNarrowRefLimit) ||
-         (f.has_index(a.melloc, e) && f.lcoor(e) > kNarrowRefLimit);
+  return (f.has_index(a.MELMAT, e) && f.material(e) > kNarrowRefLimit) ||
+         (f.has_index(a.MELGEO, e) && f.geom(e) > kNarrowRefLimit) ||
+         (f.has_index(a.MELLOC, e) && f.lcoor(e) > kNarrowRefLimit);
 }
 
 // The wide layout is used for the whole section when any element needs it.
-bool section_is_wide(const ElementFields& f, std::int32_t nel) {
-  for (std::int32_t e = 1; e <= nel; ++e) {
+bool section_is_wide(const ElementFields& f, std::int32_t NEL) {
+  for (std::int32_t e = 1; e <= NEL; ++e) {
     if (needs_wide(f, e)) return true;
   }
   return false;
@@ -108,28 +108,28 @@ void write_header_lines(Units& io, int unit, const ElementGroup& g) {
 
 }  // namespace
 
-void UWRELM(Units& io, std::int32_t nel, ConstIntSpan meltyp, ConstIntSpan melmat,
-            ConstIntSpan melgeo, ConstIntSpan melecc, ConstIntSpan melloc, ConstIntSpan mnpc,
-            ConstIntSpan mpmnpc, ConstIntSpan melex, ConstIntSpan mnpex, ConstIntSpan mexgeo,
-            ConstIntSpan mexmat, ConstIntSpan mexecc, ConstIntSpan mexloc, IntSpan mscra,
-            IntSpan msort, ConstIntSpan mextra, int unit, std::int32_t& status) {
-  const ElementFields f({meltyp, melmat, melgeo, melecc, melloc, mnpc, mpmnpc, melex, mnpex, mexgeo,
-                         mexmat, mexecc, mexloc, mextra});
+void UWRELM(Units& io, std::int32_t NEL, ConstIntSpan MELTYP, ConstIntSpan MELMAT,
+            ConstIntSpan MELGEO, ConstIntSpan MELECC, ConstIntSpan MELLOC, ConstIntSpan MNPC,
+            ConstIntSpan MPMNPC, ConstIntSpan MELEX, ConstIntSpan MNPEX, ConstIntSpan MEXGEO,
+            ConstIntSpan MEXMAT, ConstIntSpan MEXECC, ConstIntSpan MEXLOC, IntSpan MSCRA,
+            IntSpan MSORT, ConstIntSpan MEXTRA, int unit, std::int32_t& status) {
+  const ElementFields f({MELTYP, MELMAT, MELGEO, MELECC, MELLOC, MNPC, MPMNPC, MELEX, MNPEX, MEXGEO,
+                         MEXMAT, MEXECC, MEXLOC, MEXTRA});
   std::vector<std::vector<std::int32_t>> members(kGroups.size());
   std::int64_t counted = 0;
-  for (std::int32_t e = 1; e <= nel; ++e) {
+  for (std::int32_t e = 1; e <= NEL; ++e) {
     const std::int32_t code = f.code(e);
     if (is_counted(code)) ++counted;
     const int g = group_of(code);
     if (g >= 0) members[static_cast<std::size_t>(g)].push_back(e);
   }
-  if (counted != std::max(nel, 0)) {
+  if (counted != std::max(NEL, 0)) {
     io.newline(unit);
     io.write(unit, "#  WARNING from UWRELM: Elements missing !");
     io.newline(unit);
   }
-  const bool wide = section_is_wide(f, nel);
-  const FirstPositions first(leading(melex, nel));
+  const bool wide = section_is_wide(f, NEL);
+  const FirstPositions first(leading(MELEX, NEL));
   for (std::size_t g = 0; g < kGroups.size(); ++g) {
     const ElementGroup& group = kGroups[g];
     const std::vector<std::int32_t>& in_store_order = members[g];
@@ -140,7 +140,7 @@ void UWRELM(Units& io, std::int32_t nel, ConstIntSpan meltyp, ConstIntSpan melma
       continue;
     }
     const GroupOrder order =
-        order_group(in_store_order, melex, first, Ranking::kOrderList, mscra, msort);
+        order_group(in_store_order, MELEX, first, Ranking::kOrderList, MSCRA, MSORT);
     for (const std::int32_t e : order.items) write_element(io, unit, group.kind, f, e, wide);
     if (order.failed) return write_failure(io, unit, "UWRELM", status);
   }

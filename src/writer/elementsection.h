@@ -14,10 +14,10 @@ namespace velkan {
 // order). Node, material, geometry, coordinate-system and eccentricity fields
 // carry external numbers. MSCRA and MSORT are scratch of at least NEL entries.
 // On failure the status is -1.
-void UWRELM(Units& io, std::int32_t nel, ConstIntSpan meltyp, ConstIntSpan melmat,
-            ConstIntSpan melgeo, ConstIntSpan melecc, ConstIntSpan melloc, ConstIntSpan mnpc,
-            ConstIntSpan mpmnpc, ConstIntSpan melex, ConstIntSpan mnpex, ConstIntSpan mexgeo,
-            ConstIntSpan mexmat, ConstIntSpan mexecc, ConstIntSpan mexloc, IntSpan mscra,
-            IntSpan msort, ConstIntSpan mextra, int unit, std::int32_t& status);
+void UWRELM(Units& io, std::int32_t NEL, ConstIntSpan MELTYP, ConstIntSpan MELMAT,
+            ConstIntSpan MELGEO, ConstIntSpan MELECC, ConstIntSpan MELLOC, ConstIntSpan MNPC,
+            ConstIntSpan MPMNPC, ConstIntSpan MELEX, ConstIntSpan MNPEX, ConstIntSpan MEXGEO,
+            ConstIntSpan MEXMAT, ConstIntSpan MEXECC, ConstIntSpan MEXLOC, IntSpan MSCRA,
+            IntSpan MSORT, ConstIntSpan MEXTRA, int unit, std::int32_t& status);
 
 }  // namespace velkan

@@ -27,7 +27,7 @@ struct GeometryTables {
   RealSpan rows;
 };
 
-void write_section(Units& io, const GeometryTables& t, IntSpan mscra, IntSpan msort, int unit,
+void write_section(Units& io, const GeometryTables& t, IntSpan MSCRA, IntSpan MSORT, int unit,
                    std::int32_t& status) {
   std::array<std::vector<std::int32_t>, std::size(kGeometryCodes)> members;
   std::int64_t known = 0;
@@ -49,7 +49,7 @@ void write_section(Units& io, const GeometryTables& t, IntSpan mscra, IntSpan ms
     write_geometry_header(io, unit, t.section, code);
     // Pipes are ranked by an order list that passes over numbers of 0.
     const Ranking ranking = code == 1 ? Ranking::kOrderListSkip : Ranking::kPlaceByPlace;
-    const GroupOrder order = order_group(members[g], t.external, first, ranking, mscra, msort);
+    const GroupOrder order = order_group(members[g], t.external, first, ranking, MSCRA, MSORT);
     for (const std::int32_t i : order.items) {
       write_geometry(io, unit, t.section, code, entry_or_zero(t.external, i), rows, i);
     }
@@ -59,32 +59,32 @@ void write_section(Units& io, const GeometryTables& t, IntSpan mscra, IntSpan ms
 
 }  // namespace
 
-void UWRGEO(Units& io, std::int32_t nge, std::int32_t mxgepr, ConstIntSpan mexgeo,
-            ConstIntSpan mgetyp, RealSpan tcrgeo, IntSpan mscra, IntSpan msort, int unit,
+void UWRGEO(Units& io, std::int32_t NGE, std::int32_t MXGEPR, ConstIntSpan MEXGEO,
+            ConstIntSpan MGETYP, RealSpan TCRGEO, IntSpan MSCRA, IntSpan MSORT, int unit,
             std::int32_t& status) {
   const GeometryTables t{GeometrySection::kCrossSections,
                          "UWRGEO",
                          " WARNING from UWRGEO: Geometries missing ! ",
-                         nge,
-                         mxgepr,
-                         mexgeo,
-                         mgetyp,
-                         tcrgeo};
-  write_section(io, t, mscra, msort, unit, status);
+                         NGE,
+                         MXGEPR,
+                         MEXGEO,
+                         MGETYP,
+                         TCRGEO};
+  write_section(io, t, MSCRA, MSORT, unit, status);
 }
 
-void UWRSGe(Units& io, std::int32_t nsg, std::int32_t mxgepr, ConstIntSpan mexbck,
-            ConstIntSpan msutyp, RealSpan tsugeo, IntSpan mscra, IntSpan msort, int unit,
+void UWRSGe(Units& io, std::int32_t NSG, std::int32_t MXGEPR, ConstIntSpan MEXBCK,
+            ConstIntSpan MSUTYP, RealSpan TSUGEO, IntSpan MSCRA, IntSpan MSORT, int unit,
             std::int32_t& status) {
   const GeometryTables t{GeometrySection::kSurfaces,
                          "UWRSGe",
                          " WARNING from UWRSGe: Geometries missing ! ",
-                         nsg,
-                         mxgepr,
-                         mexbck,
-                         msutyp,
-                         tsugeo};
-  write_section(io, t, mscra, msort, unit, status);
+                         NSG,
+                         MXGEPR,
+                         MEXBCK,
+                         MSUTYP,
+                         TSUGEO};
+  write_section(io, t, MSCRA, MSORT, unit, status);
 }
 
 }  // namespace velkan

@@ -18,12 +18,12 @@ bool trace_place(ConstIntSpan keys, std::int32_t j, const FirstPositions& first,
   return true;
 }
 
-void by_order_list(ConstIntSpan keys, const FirstPositions& first, bool skip_empty, IntSpan msort,
+void by_order_list(ConstIntSpan keys, const FirstPositions& first, bool skip_empty, IntSpan MSORT,
                    GroupOrder& out) {
   const auto m = static_cast<std::int32_t>(keys.size());
-  order_list(m, keys, msort);
+  order_list(m, keys, MSORT);
   for (std::int32_t k = 1; k <= m; ++k) {
-    const std::int32_t j = entry_or_zero(msort, k);
+    const std::int32_t j = entry_or_zero(MSORT, k);
     if (j < 1 && skip_empty) continue;
     if (!trace_place(keys, j, first, out)) {
       out.failed = true;
@@ -52,20 +52,20 @@ void order_list(std::int32_t n, ConstIntSpan keys, IntSpan order) {
 }
 
 GroupOrder order_group(std::span<const std::int32_t> members, ConstIntSpan external,
-                       const FirstPositions& first, Ranking ranking, IntSpan mscra, IntSpan msort) {
+                       const FirstPositions& first, Ranking ranking, IntSpan MSCRA, IntSpan MSORT) {
   GroupOrder out;
   const std::size_t m = members.size();
-  if (mscra.size() < m || (ranking != Ranking::kPlaceByPlace && msort.size() < m)) {
+  if (MSCRA.size() < m || (ranking != Ranking::kPlaceByPlace && MSORT.size() < m)) {
     out.failed = true;
     return out;
   }
-  for (std::size_t k = 0; k < m; ++k) mscra[k] = entry_or_zero(external, members[k]);
-  const ConstIntSpan keys = mscra.first(m);
+  for (std::size_t k = 0; k < m; ++k) MSCRA[k] = entry_or_zero(external, members[k]);
+  const ConstIntSpan keys = MSCRA.first(m);
   out.items.reserve(m);
   if (ranking == Ranking::kPlaceByPlace) {
     by_places(keys, first, out);
   } else {
-    by_order_list(keys, first, ranking == Ranking::kOrderListSkip, msort, out);
+    by_order_list(keys, first, ranking == Ranking::kOrderListSkip, MSORT, out);
   }
   return out;
 }

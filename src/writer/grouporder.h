@@ -30,7 +30,7 @@ struct GroupOrder {
 // `external`: the external numbers of all items; `first` finds a number in it.
 // A scratch array shorter than the group is a failure before any item.
 GroupOrder order_group(std::span<const std::int32_t> members, ConstIntSpan external,
-                       const FirstPositions& first, Ranking ranking, IntSpan mscra, IntSpan msort);
+                       const FirstPositions& first, Ranking ranking, IntSpan MSCRA, IntSpan MSORT);
 
 // Order list of `n` keys into `order`: its first n places are cleared, then
 // filled like IVORD with no negative keys. A place that no key reaches (a zero,

@@ -72,10 +72,10 @@ void write_curve(Units& io, int unit, std::int32_t number, const RealRows& rows,
 // Six references, words 1-6 rounded: a positive one is a material index and is
 // written as that material's number, others as they stand.
 void write_mref(Units& io, int unit, std::int32_t number, const RealRows& rows, std::int32_t row,
-                ConstIntSpan mexmat) {
+                ConstIntSpan MEXMAT) {
   Line l = record_start(" MREF     ", number);
   for (int k = 1; k <= 6; ++k) {
-    l.i(external_or_index(mexmat, nint(rows.word(row, k))), 9);
+    l.i(external_or_index(MEXMAT, nint(rows.word(row, k))), 9);
   }
   io.write(unit, l.str());
 }
@@ -121,7 +121,7 @@ void write_material_header(Units& io, int unit, std::int32_t code) {
 }
 
 void write_material(Units& io, int unit, std::int32_t code, std::int32_t number,
-                    const RealRows& rows, std::int32_t row, ConstIntSpan mexmat) {
+                    const RealRows& rows, std::int32_t row, ConstIntSpan MEXMAT) {
   switch (code) {
     case 10:
       return write_typed(io, unit, "  Elastic", number, rows, row, 5);
@@ -132,7 +132,7 @@ void write_material(Units& io, int unit, std::int32_t code, std::int32_t number,
     case 2:
       return write_curve(io, unit, number, rows, row);
     case 3:
-      return write_mref(io, unit, number, rows, row, mexmat);
+      return write_mref(io, unit, number, rows, row, MEXMAT);
     case 12:
       return write_typed(io, unit, "  CompS  ", number, rows, row, 7);
     default:

@@ -17,10 +17,10 @@ inline constexpr std::int32_t kMaterialCodes[] = {10, 1, 5, 2, 3, 12};
 void write_material_header(Units& io, int unit, std::int32_t code);
 
 // Writes the record of the material in row `row`, external number `number`.
-// `mexmat` holds the external numbers of the NMA materials, which spring
+// `MEXMAT` holds the external numbers of the NMA materials, which spring
 // references name.
 void write_material(Units& io, int unit, std::int32_t code, std::int32_t number,
-                    const RealRows& rows, std::int32_t row, ConstIntSpan mexmat);
+                    const RealRows& rows, std::int32_t row, ConstIntSpan MEXMAT);
 
 // Whether a 6 x 6 spring matrix (36 words, column by column) has significant
 // off-diagonal terms and so needs the full record.

@@ -17,23 +17,23 @@ constexpr int kDofs = 6;
 constexpr std::int64_t kAllSuppressed = 54;  // e.g. six codes 9: the node is not written
 
 // The node's boundary codes as written: codes 4 and 5 become 0.
-std::array<std::int32_t, kDofs> written_codes(ConstIntSpan nboun, std::int32_t node) {
+std::array<std::int32_t, kDofs> written_codes(ConstIntSpan NBOUN, std::int32_t node) {
   std::array<std::int32_t, kDofs> codes{};
   for (int d = 0; d < kDofs; ++d) {
     const std::int32_t c =
-        entry_or_zero(nboun, static_cast<std::int64_t>(node - 1) * kDofs + d + 1);
+        entry_or_zero(NBOUN, static_cast<std::int64_t>(node - 1) * kDofs + d + 1);
     codes[d] = (c == 4 || c == 5) ? 0 : c;
   }
   return codes;
 }
 
-void write_node(Units& io, int unit, ConstIntSpan mnpex, const RealRows& coords, ConstIntSpan nboun,
+void write_node(Units& io, int unit, ConstIntSpan MNPEX, const RealRows& coords, ConstIntSpan NBOUN,
                 std::int32_t node) {
-  const auto codes = written_codes(nboun, node);
+  const auto codes = written_codes(NBOUN, node);
   const std::int64_t sum = std::accumulate(codes.begin(), codes.end(), std::int64_t{0});
   if (sum == kAllSuppressed) return;
   Line l;
-  l.a(" NODE     ").i(entry_or_zero(mnpex, node), 10);
+  l.a(" NODE     ").i(entry_or_zero(MNPEX, node), 10);
   for (int k = 1; k <= 3; ++k) l.f(coords.word(node, k), 15, 3);
   if (sum != 0) {
     l.x(2);
@@ -44,18 +44,18 @@ void write_node(Units& io, int unit, ConstIntSpan mnpex, const RealRows& coords,
 
 }  // namespace
 
-void UWRNOD(Units& io, std::int32_t nnp, ConstIntSpan mnpex, RealSpan tcoord, ConstIntSpan nboun,
-            IntSpan msort, int unit, std::int32_t& status) {
-  order_list(nnp, mnpex, msort);
+void UWRNOD(Units& io, std::int32_t NNP, ConstIntSpan MNPEX, RealSpan TCOORD, ConstIntSpan NBOUN,
+            IntSpan MSORT, int unit, std::int32_t& status) {
+  order_list(NNP, MNPEX, MSORT);
   write_header(
       io, unit,
       {kQuoteLine,
        "'            Node ID            X              Y              Z    Boundary code"});
-  const RealRows coords(tcoord, 3);
-  for (std::int32_t k = 1; k <= nnp; ++k) {
-    const std::int32_t node = entry_or_zero(msort, k);
+  const RealRows coords(TCOORD, 3);
+  for (std::int32_t k = 1; k <= NNP; ++k) {
+    const std::int32_t node = entry_or_zero(MSORT, k);
     if (node < 1) return write_failure(io, unit, "UWRNOD", status);
-    write_node(io, unit, mnpex, coords, nboun, node);
+    write_node(io, unit, MNPEX, coords, NBOUN, node);
   }
 }
 

@@ -12,7 +12,7 @@ namespace velkan {
 // external number: the number, X, Y, Z and, for a constrained node, its six
 // boundary codes (codes 4 and 5 count as free; a node whose codes sum to 54
 // is left out). MSORT receives the order list. On failure the status is -1.
-void UWRNOD(Units& io, std::int32_t nnp, ConstIntSpan mnpex, RealSpan tcoord, ConstIntSpan nboun,
-            IntSpan msort, int unit, std::int32_t& status);
+void UWRNOD(Units& io, std::int32_t NNP, ConstIntSpan MNPEX, RealSpan TCOORD, ConstIntSpan NBOUN,
+            IntSpan MSORT, int unit, std::int32_t& status);
 
 }  // namespace velkan

@@ -85,19 +85,19 @@ void write_node_list(Units& io, int unit, const std::vector<std::int32_t>& nodes
 
 }  // namespace
 
-void UWRSEA(Units& io, double zmax, std::int32_t nnp, RealSpan tcoord, ConstIntSpan mnpex, int unit,
+void UWRSEA(Units& io, double zmax, std::int32_t NNP, RealSpan TCOORD, ConstIntSpan MNPEX, int unit,
             std::int32_t& /*status*/) {
   const std::string reference_tail = tail(" 880000    0    0    0  ");
   const std::string curve_tail = tail(" -1.0E1 -1.0  1.0E1  1.0");
   for (const std::string_view line : kOpening) io.write(unit, line);
 
-  const RealRows coords(tcoord, 3);
+  const RealRows coords(TCOORD, 3);
   std::vector<std::int32_t> seabed;
-  for (std::int32_t i = 1; i <= nnp; ++i) {
+  for (std::int32_t i = 1; i <= NNP; ++i) {
     // A node without stored coordinates or number is not a sea-bed node.
-    if (!is_position(mnpex, i) || static_cast<std::uint64_t>(i) * 3 > tcoord.size()) break;
+    if (!is_position(MNPEX, i) || static_cast<std::uint64_t>(i) * 3 > TCOORD.size()) break;
     if (!(coords.word(i, 3) - kLevelTolerance <= zmax)) continue;
-    const std::int32_t n = entry_or_zero(mnpex, i);
+    const std::int32_t n = entry_or_zero(MNPEX, i);
     seabed.push_back(n);
     write_node_block(io, unit, n, reference_tail, curve_tail);
   }

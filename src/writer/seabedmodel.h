@@ -13,7 +13,7 @@ namespace velkan {
 // and time-dependent material, numbered from the node's external number; the
 // shared time history and curve come first, a commented-out boundary change
 // listing the sea-bed nodes last. The status is never changed.
-void UWRSEA(Units& io, double zmax, std::int32_t nnp, RealSpan tcoord, ConstIntSpan mnpex, int unit,
+void UWRSEA(Units& io, double zmax, std::int32_t NNP, RealSpan TCOORD, ConstIntSpan MNPEX, int unit,
             std::int32_t& status);
 
 }  // namespace velkan
