@@ -37,7 +37,7 @@ struct Booking {
 // Counts the new array in the group counters of its type.
 void count_in_groups(Register& reg, const ArrayType& at) {
   for (std::size_t g = 0; g < 3; ++g) {
-    if (at.groups[g]) ++reg.numraf[g];
+    if (at.groups[g]) ++reg.NUMRAF[g];
   }
 }
 
@@ -49,23 +49,23 @@ void register_booking(Booking& b, Register& reg, std::int32_t number, bool impli
   const std::int32_t rl = reg.record_length;
   const std::int64_t first = static_cast<std::int64_t>(number - 1) * rl;
   const bool has_record = number >= 1 && first >= 0 &&
-                          first < static_cast<std::int64_t>(reg.keyraf.size()) &&
-                          reg.keyraf[static_cast<std::size_t>(first)] != 0;
+                          first < static_cast<std::int64_t>(reg.KEYRAF.size()) &&
+                          reg.KEYRAF[static_cast<std::size_t>(first)] != 0;
   const auto n = static_cast<std::int32_t>(count);
   if (has_record) {
-    ARUPDA(b.io, reg.keyraf, number, type, dtype, n, words, rl, pos, b.lpu, b.status);
+    ARUPDA(b.io, reg.KEYRAF, number, type, dtype, n, words, rl, pos, b.lpu, b.status);
     return;
   }
   if (!is_new) return;
   if (implicit) {
     std::int32_t n1 = 0, n2 = 0;
     DMSNCV(b.io, b.wa, b.name, 0, n1, n2);
-    DMSNST(number, n1, n2, reg.iarrnm);
+    DMSNST(number, n1, n2, reg.IARRNM);
   }
   const ArrayType at = array_type(type);
   count_in_groups(reg, at);
-  const std::int32_t groups[3] = {reg.numraf[0], reg.numraf[1], reg.numraf[2]};
-  ARINFO(b.io, reg.keyraf, number, type, dtype, n, words, rl, groups, pos, b.lpu, b.status);
+  const std::int32_t groups[3] = {reg.NUMRAF[0], reg.NUMRAF[1], reg.NUMRAF[2]};
+  ARINFO(b.io, reg.KEYRAF, number, type, dtype, n, words, rl, groups, pos, b.lpu, b.status);
   if (DMSINF(b.wa, 3) == 0) ARZERO(b.io, b.wa, b.name, b.lpu, b.status);
 }
 

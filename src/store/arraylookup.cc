@@ -14,16 +14,16 @@
 namespace velkan {
 
 bool locate_register(Units& io, WorkArray& wa, Register& reg) {
-  const std::int32_t numraf = DMSPTR(io, wa, "NUMRAF", 0);
-  const std::int32_t keyraf = DMSPTR(io, wa, "KEYRAF", 0);
-  const std::int32_t iarrnm = DMSPTR(io, wa, "IARRNM", 0);
-  if (numraf == 0 || keyraf == 0 || iarrnm == 0) return false;
-  reg.numraf = wa.ints(numraf, 20);
-  if (reg.numraf.size() < 20) return false;
-  const std::int64_t records = std::max(reg.numraf[7], 0);
-  reg.record_length = reg.numraf[6];
-  reg.keyraf = wa.ints(keyraf, records * std::max(reg.record_length, 0));
-  reg.iarrnm = wa.ints(iarrnm, 2 * records);
+  const std::int32_t NUMRAF = DMSPTR(io, wa, "NUMRAF", 0);
+  const std::int32_t KEYRAF = DMSPTR(io, wa, "KEYRAF", 0);
+  const std::int32_t IARRNM = DMSPTR(io, wa, "IARRNM", 0);
+  if (NUMRAF == 0 || KEYRAF == 0 || IARRNM == 0) return false;
+  reg.NUMRAF = wa.ints(NUMRAF, 20);
+  if (reg.NUMRAF.size() < 20) return false;
+  const std::int64_t records = std::max(reg.NUMRAF[7], 0);
+  reg.record_length = reg.NUMRAF[6];
+  reg.KEYRAF = wa.ints(KEYRAF, records * std::max(reg.record_length, 0));
+  reg.IARRNM = wa.ints(IARRNM, 2 * records);
   return true;
 }
 

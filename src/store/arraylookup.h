@@ -12,9 +12,9 @@
 namespace velkan {
 
 struct Register {
-  IntSpan numraf;  // 20 header words
-  IntSpan keyraf;  // one record of `record_length` words per array number
-  IntSpan iarrnm;  // the name pair of each array number
+  IntSpan NUMRAF;  // 20 header words
+  IntSpan KEYRAF;  // one record of `record_length` words per array number
+  IntSpan IARRNM;  // the name pair of each array number
   std::int32_t record_length = 10;
 };
 

@@ -88,12 +88,12 @@ void DMSALC(Units& io, WorkArray& wa, std::int32_t number, std::int32_t& pos, st
   const std::int64_t c = (nf - 1 + words - 1) / words;
   const std::int64_t s = c * words + 1;
   const std::int64_t end = s + static_cast<std::int64_t>(words) * dim + (dim == 0 ? 1 : 0);
-  const std::int64_t nwiwa = dms::item(wa, dms::kSize);
-  if (end > nwiwa + 1) {
+  const std::int64_t NWIWA = dms::item(wa, dms::kSize);
+  if (end > NWIWA + 1) {
     // The start address is recorded only for storage that fits, so an array that
     // did not get its storage is never handed out.
-    const std::int64_t excess = std::min<std::int64_t>(end - nwiwa - 1, INT32_MAX);
-    DMSER2(io, 14, static_cast<std::int32_t>(nwiwa), static_cast<std::int32_t>(excess), number,
+    const std::int64_t excess = std::min<std::int64_t>(end - NWIWA - 1, INT32_MAX);
+    DMSER2(io, 14, static_cast<std::int32_t>(NWIWA), static_cast<std::int32_t>(excess), number,
            label, lpu);
     return count_error(wa, status);
   }

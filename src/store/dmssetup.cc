@@ -13,17 +13,17 @@ namespace {
 using dms::get;
 using dms::put;
 
-void report_open_failure(Units& io, std::int32_t nwiwa, std::int32_t nla, std::int32_t lpu) {
+void report_open_failure(Units& io, std::int32_t NWIWA, std::int32_t nla, std::int32_t lpu) {
   if (lpu <= 0) return;
   io.newline(lpu);
   io.newline(lpu);
   io.newline(lpu);
   io.write(lpu, " *** ERROR RETURN - K O R LIBRARY ROUTINE DMSOPN ***");
-  io.write(lpu, Line().a("     ILLEGAL PARAMETER(S) : NWIWA, NLA  =").i(nwiwa, 8).i(nla, 8).str());
+  io.write(lpu, Line().a("     ILLEGAL PARAMETER(S) : NWIWA, NLA  =").i(NWIWA, 8).i(nla, 8).str());
 }
 
 void fill_header(WorkArray& wa, std::int32_t m, bool secondary, std::int32_t ncm,
-                 std::int32_t nwiwa, std::int32_t lpu, bool cleared) {
+                 std::int32_t NWIWA, std::int32_t lpu, bool cleared) {
   put(wa, 1, 2 * m);
   put(wa, 2, ncm - 1);
   put(wa, dms::kErrors, 0);
@@ -33,7 +33,7 @@ void fill_header(WorkArray& wa, std::int32_t m, bool secondary, std::int32_t ncm
   for (int k = 6; k <= 8; ++k) put(wa, m + k, 1);
   const std::int32_t col3 = 2 * m;
   put(wa, col3 + dms::kNextFree, ncm);
-  put(wa, col3 + dms::kSize, nwiwa);
+  put(wa, col3 + dms::kSize, NWIWA);
   put(wa, col3 + dms::kHighWater, ncm);
   put(wa, col3 + 4, 0);
   put(wa, col3 + dms::kNameTable, 0);
@@ -52,23 +52,23 @@ void fill_header(WorkArray& wa, std::int32_t m, bool secondary, std::int32_t ncm
 
 }  // namespace
 
-void DMSOPN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t nla, std::int32_t isec,
+void DMSOPN(Units& io, WorkArray& wa, std::int32_t NWIWA, std::int32_t nla, std::int32_t isec,
             std::int32_t lpu, std::int32_t& status) {
   const bool secondary = isec != 0;
   const std::int64_t m = nla < 0 ? -static_cast<std::int64_t>(nla) : nla;
   const std::int64_t ncm = (secondary ? 5 : 3) * m + 1;
-  if (nwiwa > wa.size()) nwiwa = wa.size();
-  if (m < 11 || nwiwa < ncm) {
+  if (NWIWA > wa.size()) NWIWA = wa.size();
+  if (m < 11 || NWIWA < ncm) {
     std::int32_t errors = get(wa, dms::kErrors);
     decrement(errors);
     put(wa, dms::kErrors, errors);
     decrement(status);
-    report_open_failure(io, nwiwa, nla, lpu);
+    report_open_failure(io, NWIWA, nla, lpu);
     return;
   }
   const bool clear_all = nla > 0;
-  wa.clear(1, clear_all ? nwiwa : ncm);
-  fill_header(wa, static_cast<std::int32_t>(m), secondary, static_cast<std::int32_t>(ncm), nwiwa,
+  wa.clear(1, clear_all ? NWIWA : ncm);
+  fill_header(wa, static_cast<std::int32_t>(m), secondary, static_cast<std::int32_t>(ncm), NWIWA,
               lpu, clear_all);
 }
 

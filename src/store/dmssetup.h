@@ -15,7 +15,7 @@ inline constexpr int kColDim = 6;
 inline constexpr int kColWords = 7;
 inline constexpr int kColStart = 8;
 
-void DMSOPN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t nla, std::int32_t isec,
+void DMSOPN(Units& io, WorkArray& wa, std::int32_t NWIWA, std::int32_t nla, std::int32_t isec,
             std::int32_t lpu, std::int32_t& status);
 void DMSANN(Units& io, WorkArray& wa, std::int32_t numbering, std::int32_t name_option,
             std::int32_t label);

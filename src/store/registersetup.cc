@@ -42,7 +42,7 @@ void define_placeholders(Units& io, WorkArray& wa, std::span<const std::string> 
 void store_pair(Units& io, WorkArray& wa, Register& reg, std::string_view nm, std::int32_t k) {
   std::int32_t n1 = 0, n2 = 0;
   DMSNCV(io, wa, nm, 0, n1, n2);
-  DMSNST(k, n1, n2, reg.iarrnm);
+  DMSNST(k, n1, n2, reg.IARRNM);
 }
 
 bool make_register(Units& io, WorkArray& wa, std::span<const std::string> names,
@@ -59,22 +59,22 @@ bool make_register(Units& io, WorkArray& wa, std::span<const std::string> names,
   std::int32_t pos[3];
   for (int i = 0; i < 3; ++i) pos[i] = DMSPTR(io, wa, kRegisterNames[i], 0);
   if (DMSSTA(wa) < 0) return false;
-  reg.numraf = wa.ints(pos[0], lengths[0]);
-  reg.keyraf = wa.ints(pos[1], lengths[1]);
-  reg.iarrnm = wa.ints(pos[2], lengths[2]);
-  IASET(reg.numraf, 1, 20, 0);
-  IASET(reg.keyraf, 1, lengths[1], 0);
-  IASET(reg.iarrnm, 1, lengths[2], 0);
-  reg.numraf[0] = 1;
-  reg.numraf[6] = 10;
-  reg.numraf[7] = required;
-  reg.numraf[8] = max_name_length;
-  reg.numraf[9] = 100;
+  reg.NUMRAF = wa.ints(pos[0], lengths[0]);
+  reg.KEYRAF = wa.ints(pos[1], lengths[1]);
+  reg.IARRNM = wa.ints(pos[2], lengths[2]);
+  IASET(reg.NUMRAF, 1, 20, 0);
+  IASET(reg.KEYRAF, 1, lengths[1], 0);
+  IASET(reg.IARRNM, 1, lengths[2], 0);
+  reg.NUMRAF[0] = 1;
+  reg.NUMRAF[6] = 10;
+  reg.NUMRAF[7] = required;
+  reg.NUMRAF[8] = max_name_length;
+  reg.NUMRAF[9] = 100;
   for (int i = 0; i < 3; ++i) {
-    reg.numraf[0] = i + 1;
-    const std::int32_t groups[3] = {reg.numraf[0], reg.numraf[1], reg.numraf[2]};
+    reg.NUMRAF[0] = i + 1;
+    const std::int32_t groups[3] = {reg.NUMRAF[0], reg.NUMRAF[1], reg.NUMRAF[2]};
     const std::int32_t number = DMSNUM(io, wa, kRegisterNames[i], 0);
-    ARINFO(io, reg.keyraf, number, "-AR-", "IN", static_cast<std::int32_t>(lengths[i]), 1, 10,
+    ARINFO(io, reg.KEYRAF, number, "-AR-", "IN", static_cast<std::int32_t>(lengths[i]), 1, 10,
            groups, pos[i], lpu, status);
   }
   if (explicit_numbers) {

@@ -12,12 +12,12 @@ void WorkArray::Release::operator()(std::int32_t* p) const {
   release_zeroed_memory(p, bytes);
 }
 
-WorkArray::WorkArray(std::int32_t nwiwa) {
-  if (nwiwa <= 0) return;
-  const std::size_t bytes = static_cast<std::size_t>(nwiwa) * sizeof(std::int32_t);
+WorkArray::WorkArray(std::int32_t NWIWA) {
+  if (NWIWA <= 0) return;
+  const std::size_t bytes = static_cast<std::size_t>(NWIWA) * sizeof(std::int32_t);
   words_ = std::unique_ptr<std::int32_t[], Release>(
       static_cast<std::int32_t*>(obtain_zeroed_memory(bytes)), Release{bytes});
-  if (words_) nwiwa_ = nwiwa;
+  if (words_) nwiwa_ = NWIWA;
 }
 
 IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {

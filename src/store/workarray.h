@@ -14,8 +14,8 @@ namespace velkan {
 
 class WorkArray {
  public:
-  // Obtains `nwiwa` zero-filled words; check ok() afterwards.
-  explicit WorkArray(std::int32_t nwiwa);
+  // Obtains `NWIWA` zero-filled words; check ok() afterwards.
+  explicit WorkArray(std::int32_t NWIWA);
   bool ok() const { return words_ != nullptr; }
   std::int32_t size() const { return nwiwa_; }
 
