@@ -55,6 +55,19 @@ void end_of_file(Units& io, LineReaderState& s) {
   if (s.MXEOF != 0) throw ProgramStop{1};
 }
 
+// Copies a line's characters into the work line, tabs as blanks and, when
+// `fold`, letters a-z in upper case. Written without branches so that the
+// compiler can copy many characters at a time.
+void copy_into_work(const char* from, char* to, std::size_t count, bool fold) {
+  const unsigned char shift = fold ? 32 : 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto c = static_cast<unsigned char>(from[i]);
+    const unsigned char lower = static_cast<unsigned char>(c - 'a') < 26 ? shift : 0;
+    const unsigned char folded = static_cast<unsigned char>(c - lower);
+    to[i] = static_cast<char>(c == '\t' ? ' ' : folded);
+  }
+}
+
 }  // namespace
 
 bool take_in_line(LineReaderState& s) {
@@ -72,13 +85,11 @@ bool take_in_line(LineReaderState& s) {
     if (const void* at = std::memchr(raw.data() + first, mark, n - first))
       n = static_cast<std::size_t>(static_cast<const char*>(at) - raw.data());
   }
-  s.work.assign(static_cast<std::size_t>(s.NCHLIN), ' ');
-  const bool fold = s.IUPCAS == 1;
-  for (std::size_t i = first; i < n; ++i) {
-    char c = raw[i];
-    if (fold && c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    s.work[i] = c == '\t' ? ' ' : c;
-  }
+  s.work.resize(static_cast<std::size_t>(s.NCHLIN));
+  char* const work = s.work.data();
+  std::memset(work, ' ', first);
+  std::memset(work + n, ' ', s.work.size() - n);
+  copy_into_work(raw.data() + first, work + first, n - first, s.IUPCAS == 1);
   while (n > first && s.work[n - 1] == ' ') --n;
   s.last = static_cast<std::int32_t>(n);
   s.pos = static_cast<std::int32_t>(first) + 1;

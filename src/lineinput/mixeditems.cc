@@ -3,6 +3,7 @@
 #include "lineinput/mixeditems.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "lineinput/expression.h"
@@ -45,13 +46,12 @@ bool next_item(LineReaderState& s, Item& item) {
   return true;
 }
 
+// The item's text in its first eight characters, blank-padded.
 void store_text(std::string& out, std::string_view text) {
-  if (text.empty()) {
-    out.assign(kItemText, ' ');
-    return;
-  }
-  out.assign(text.substr(0, kItemText));
-  out.resize(kItemText, ' ');
+  const std::size_t n = std::min(text.size(), kItemText);
+  out.resize(kItemText);
+  if (n > 0) std::memcpy(out.data(), text.data(), n);
+  std::memset(out.data() + n, ' ', kItemText - n);
 }
 
 }  // namespace

@@ -183,6 +183,7 @@ void UnitFile::pass_unwanted(std::size_t cap, RecordHeads heads, std::int64_t& r
     if (firsts.find(head[0]) == std::string::npos) firsts.push_back(head[0]);
   }
   if (firsts.empty() || firsts.size() > ScanPlaces::kMaxFirsts) return;
+  if (rpos_ >= rbuf_.size()) return;  // nothing buffered to pass over
   const char* buf = rbuf_.data();
   const std::size_t size = rbuf_.size();
   const std::size_t kinds = firsts.size() + 1;

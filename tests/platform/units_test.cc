@@ -374,5 +374,20 @@ TEST(Units, ScanningForRecordsByFirstCharacterEqualsReadingThemAll) {
   }
 }
 
+// A search in a file with nothing (or nothing wanted) in it finds its end and
+// counts every line passed over.
+TEST(Units, ScanningAFileWithoutWantedRecordsFindsItsEnd) {
+  const std::vector<std::string_view> heads{"*"};
+  for (const auto& [text, lines] : {std::pair{"", 0}, {"\n\n", 2}, {"abc", 1}, {"a\nb\n", 2}}) {
+    test::TempDir dir;
+    test::TestIo io;
+    ASSERT_EQ(io.units.open(16, dir.write("scan.txt", text), FileStatus::kOld), 0);
+    std::string got;
+    std::int64_t scanned = 0;
+    EXPECT_EQ(io.units.read_upto_starting(16, got, 132, heads, scanned), kEndOfFile) << text;
+    EXPECT_EQ(scanned, lines) << text;
+  }
+}
+
 }  // namespace
 }  // namespace velkan
