@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "lineinput/charutil.h"
+#include "platform/consoleunits.h"
 #include "platform/int32arith.h"
 #include "platform/numfmt.h"
 #include "platform/stop.h"
@@ -49,7 +50,7 @@ void end_of_file(Units& io, LineReaderState& s) {
     io.write(s.LUNERR, "     ATTEMPT TO READ THROUGH AN END OF FILE");
   }
   if (s.MXEOF > 0) {
-    io.write(Units::kConsoleOut, Line().a("     (").i(s.MXEOF, 5).a(" TIMES )"));
+    io.write(LTO, Line().a("     (").i(s.MXEOF, 5).a(" TIMES )"));
   }
   // The conversion did not complete: the stop carries a failure status.
   if (s.MXEOF != 0) throw ProgramStop{1};

@@ -9,6 +9,7 @@
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
 #include "listing/propsections.h"
+#include "platform/consoleunits.h"
 #include "platform/nint.h"
 #include "platform/numfmt.h"
 #include "store/arraylookup.h"
@@ -134,8 +135,7 @@ bool PropReader::store_fluid_row(const RowItems& row) {
   const std::int32_t k = nint(row.value(1));
   if (k < 1 || k > kFluidSets) return false;
   fluid[static_cast<std::size_t>(k - 1)] = row.value(3);
-  io.write(Units::kConsoleOut,
-           Line().a(" Internal Fluid Data:").i(k, 3).f(row.value(3), 12, 3).str());
+  io.write(LTO, Line().a(" Internal Fluid Data:").i(k, 3).f(row.value(3), 12, 3).str());
   return true;
 }
 

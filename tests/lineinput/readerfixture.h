@@ -11,6 +11,7 @@
 #include "lineinput/linefetch.h"
 #include "lineinput/linereader.h"
 #include "lineinput/mixeditems.h"
+#include "platform/consoleunits.h"
 #include "support/testio.h"
 
 namespace velkan::test {
@@ -32,7 +33,7 @@ struct ReaderFixture {
   void open(const std::string& text, std::int32_t nchlin = 132) {
     io.units.open(kUnit, io.dir.write("in.lis", text), FileStatus::kOld);
     std::int32_t st = 0;
-    FIIOPN(io.units, nchlin, 8, kUnit, Units::kConsoleOut, -1, st);
+    FIIOPN(io.units, nchlin, 8, kUnit, LTO, -1, st);
   }
 
   Items next(std::size_t capacity = 100) {
