@@ -56,9 +56,9 @@ bool value_after_colon(std::string_view record, std::int32_t& value) {
 
 void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
-  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
-  std::int32_t nel = 0, nnp = 0;
+  std::int32_t NEL = 0, NNP = 0;
   // Only the first two labels are used; records that start otherwise are passed over unread.
   const std::array<std::string_view, 2> heads = {title_head(kLabels[0], 40),
                                                  title_head(kLabels[1], 40)};
@@ -73,20 +73,20 @@ void TRX_Size(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
                            "NUL byte in " + listing_line(records) + ": not a text listing");
     }
     const int label = label_of(record);
-    if (label == 1) value_after_colon(record, nel);
-    if (label == 2) value_after_colon(record, nnp);
+    if (label == 1) value_after_colon(record, NEL);
+    if (label == 2) value_after_colon(record, NNP);
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
-  PTSTRU(io, mstru, "NEL", nel, lpu, lerr);
-  PTSTRU(io, mstru, "NNP", nnp, lpu, lerr);
-  PTSTRU(io, mstru, "MXGEPR", 30, lpu, lerr);
-  PTSTRU(io, mstru, "MXMAPR", 58, lpu, lerr);
-  PTSTRU(io, mstru, "IDPROG", 13, lpu, lerr);
+  PTSTRU(io, MSTRU, "NEL", NEL, lpu, lerr);
+  PTSTRU(io, MSTRU, "NNP", NNP, lpu, lerr);
+  PTSTRU(io, MSTRU, "MXGEPR", 30, lpu, lerr);
+  PTSTRU(io, MSTRU, "MXMAPR", 58, lpu, lerr);
+  PTSTRU(io, MSTRU, "IDPROG", 13, lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   if (lunout <= 0) return;
   io.newline(lunout);
-  io.write(lunout, Line().x(10).a("Number of Nodes        :").i(nnp, 6).str());
-  io.write(lunout, Line().x(10).a("Number of Elements     :").i(nel, 6).str());
+  io.write(lunout, Line().x(10).a("Number of Nodes        :").i(NNP, 6).str());
+  io.write(lunout, Line().x(10).a("Number of Elements     :").i(NEL, 6).str());
 }
 
 }  // namespace velkan

@@ -27,10 +27,10 @@ constexpr int kFluidSets = 100;
 struct PropReader {
   Units& io;
   int lunin, lunout, lpu;
-  std::int32_t nel, mxgepr;
-  ConstIntSpan melex;
-  IntSpan mhinge;
-  RealSpan elprop;
+  std::int32_t NEL, MXGEPR;
+  ConstIntSpan MELEX;
+  IntSpan MHINGE;
+  RealSpan ELPROP;
   FirstPositions elements;
   std::array<double, kFluidSets> fluid{};
   std::string record;
@@ -48,11 +48,11 @@ struct PropReader {
   void store_element_row(const RowItems& row, int t, bool hinge_row);
   bool store_fluid_row(const RowItems& row);
   void set_word(std::int32_t e, int word, double v) {
-    elprop[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(mxgepr) +
+    ELPROP[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(MXGEPR) +
            static_cast<std::size_t>(word - 1)] = v;
   }
   double word(std::int32_t e, int w) const {
-    return elprop.get(static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(mxgepr) +
+    return ELPROP.get(static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(MXGEPR) +
                       static_cast<std::size_t>(w - 1));
   }
 };
@@ -117,7 +117,7 @@ void PropReader::store_element_row(const RowItems& row, int t, bool hinge_row) {
     if (!silent()) io.write(lunout, Line().a("Illegal Element     :").i(number, 6).str());
     return;
   }
-  std::int32_t& mark = mhinge[static_cast<std::size_t>(e - 1)];
+  std::int32_t& mark = MHINGE[static_cast<std::size_t>(e - 1)];
   if (t == 1) {
     mark = hinge_row ? 1 : 0;
     if (hinge_row && !silent())
@@ -182,18 +182,18 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
 
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
-  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
-  const IntSpan melex = find_ints(io, wa, "MELEX", lpu, lerr);
-  const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
-  const std::int32_t mxgepr = GTSTRU(io, mstru, "MXGEPR", lpu, lerr);
-  PTSTRU(io, mstru, "MXGEOS", nel, lpu, lerr);
+  const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan MELEX = find_ints(io, wa, "MELEX", lpu, lerr);
+  const std::int32_t NEL = GTSTRU(io, MSTRU, "NEL", lpu, lerr);
+  const std::int32_t MXGEPR = GTSTRU(io, MSTRU, "MXGEPR", lpu, lerr);
+  PTSTRU(io, MSTRU, "MXGEOS", NEL, lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
-  if (mxgepr < 27)
+  if (MXGEPR < 27)
     return reader_failed(io, lpu, lerr, kError, ierr, "Property rows shorter than 27 words");
-  const std::int64_t rows = static_cast<std::int64_t>(nel) * mxgepr;
-  book_array(io, wa, "MEXGEO", nel, "STRU", "IN", lpu, lerr);
-  book_array(io, wa, "MGETYP", nel, "STRU", "IN", lpu, lerr);
-  const std::int32_t hinges = book_array(io, wa, "MHINGE", nel, "STRU", "IN", lpu, lerr);
+  const std::int64_t rows = static_cast<std::int64_t>(NEL) * MXGEPR;
+  book_array(io, wa, "MEXGEO", NEL, "STRU", "IN", lpu, lerr);
+  book_array(io, wa, "MGETYP", NEL, "STRU", "IN", lpu, lerr);
+  const std::int32_t hinges = book_array(io, wa, "MHINGE", NEL, "STRU", "IN", lpu, lerr);
   book_array(io, wa, "TCRGEO", rows, "STRU", "RE", lpu, lerr);
   const std::int32_t props = book_array(io, wa, "ELPROP", rows, "STRU", "RE", lpu, lerr);
   // Cleared before they are viewed: fresh storage is never written with zeros.
@@ -201,12 +201,12 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
     ARZERO(io, wa, name, lpu, lerr);
   }
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
-  const IntSpan mhinge = int_view(wa, hinges, nel);
-  const RealSpan elprop = real_view(wa, props, rows);
+  const IntSpan MHINGE = int_view(wa, hinges, NEL);
+  const RealSpan ELPROP = real_view(wa, props, rows);
 
-  const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
-  PropReader r{io,     lunin,    lunout, lpu,    nel,
-               mxgepr, elements, mhinge, elprop, FirstPositions(elements),
+  const ConstIntSpan elements = leading(ConstIntSpan(MELEX), NEL);
+  PropReader r{io,     lunin,    lunout, lpu,    NEL,
+               MXGEPR, elements, MHINGE, ELPROP, FirstPositions(elements),
                {},     {},       {}};
   for (int t = r.next_section(); t != 0; t = r.next_section()) {
     const PropReader::Next next = r.read_rows(t, lerr);
@@ -217,8 +217,8 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
     if (next == PropReader::Next::kEndOfFile) break;
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
-  write_count_lines(io, lunout, nel, "*ELEMENT PROPERTY *", "Props Generated.");
-  for (std::int32_t e = 1; e <= nel; ++e) {
+  write_count_lines(io, lunout, NEL, "*ELEMENT PROPERTY *", "Props Generated.");
+  for (std::int32_t e = 1; e <= NEL; ++e) {
     const std::int32_t k = nint(r.word(e, 14));
     if (k >= 1 && k <= kFluidSets) r.set_word(e, 27, r.fluid[static_cast<std::size_t>(k - 1)]);
   }

@@ -19,15 +19,15 @@ constexpr std::int32_t kRowWidth = 6;
 
 }  // namespace
 
-void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres, int lunin,
+void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES, int lunin,
                 int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
-  const IntSpan mstru = find_ints(io, wa, "MSTRU", lpu, lerr);
-  const IntSpan melex = find_ints(io, wa, "MELEX", lpu, lerr);
-  const std::int32_t nel = GTSTRU(io, mstru, "NEL", lpu, lerr);
+  const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);
+  const IntSpan MELEX = find_ints(io, wa, "MELEX", lpu, lerr);
+  const std::int32_t NEL = GTSTRU(io, MSTRU, "NEL", lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
 
-  const ConstIntSpan elements = leading(ConstIntSpan(melex), nel);
+  const ConstIntSpan elements = leading(ConstIntSpan(MELEX), NEL);
   const FirstPositions find_element(elements);
   // The internal number of the element of the last row read (0: not found).
   std::int32_t last_element = 0;
@@ -49,16 +49,16 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres
         continue;
       }
       const auto i = 3 * static_cast<std::size_t>(e - 1);
-      if (i + 2 >= elres.size()) continue;
-      elres[i] = row.value(3);
-      elres[i + 1] = row.value(4);
-      elres[i + 2] = row.value(6);
+      if (i + 2 >= ELRES.size()) continue;
+      ELRES[i] = row.value(3);
+      ELRES[i + 1] = row.value(4);
+      ELRES[i + 2] = row.value(6);
       ++stored;
     }
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
-  if (lerr != 0 || last_element != nel) return reader_failed(io, lpu, lerr, kError, ierr);
-  write_count_lines(io, lunout, nel, "*ELEMENT RESULT   *", "Result lines Stored.");
+  if (lerr != 0 || last_element != NEL) return reader_failed(io, lpu, lerr, kError, ierr);
+  write_count_lines(io, lunout, NEL, "*ELEMENT RESULT   *", "Result lines Stored.");
 }
 
 }  // namespace velkan

@@ -13,7 +13,7 @@
 namespace velkan {
 
 // ELRES (three values per element) from the result table titled `title`.
-void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan elres, int lunin,
+void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES, int lunin,
                 int lunout, int lpu, std::int32_t& ierr);
 
 }  // namespace velkan
