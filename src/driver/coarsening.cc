@@ -60,7 +60,7 @@ std::vector<Riser> ask_segments(Conversion& c, std::vector<std::int32_t>& segmen
 // Fixes all six degrees of freedom of every riser end node; false (with the
 // "Illegal node:" line) when an end is not a node of the model.
 bool fix_riser_ends(Conversion& c, VomarModel& m, const std::vector<Riser>& risers) {
-  const FirstPositions nodes(leading(ConstIntSpan(m.mnpex), m.nnp));
+  const FirstPositions nodes(leading(ConstIntSpan(m.MNPEX), m.NNP));
   for (const Riser& riser : risers) {
     for (const std::int32_t node : {riser.first, riser.last}) {
       const std::int32_t n = nodes.find(node);
@@ -68,7 +68,7 @@ bool fix_riser_ends(Conversion& c, VomarModel& m, const std::vector<Riser>& rise
         c.io.write(LTO, Line().a("Illegal node:").i(node, 8).str());
         return false;
       }
-      for (std::size_t k = 0; k < 6; ++k) m.nboun[6 * static_cast<std::size_t>(n - 1) + k] = 1;
+      for (std::size_t k = 0; k < 6; ++k) m.NBOUN[6 * static_cast<std::size_t>(n - 1) + k] = 1;
     }
   }
   return true;
@@ -79,7 +79,7 @@ bool fix_riser_ends(Conversion& c, VomarModel& m, const std::vector<Riser>& rise
 // "Illegal node:" line) when one is not.
 bool segment_ends_known(Conversion& c, const VomarModel& m,
                         const std::vector<std::int32_t>& segments) {
-  const FirstPositions nodes(leading(ConstIntSpan(m.mnpex), m.nnp));
+  const FirstPositions nodes(leading(ConstIntSpan(m.MNPEX), m.NNP));
   for (std::size_t s = 0; s + 2 < segments.size(); s += 3) {
     for (const std::int32_t node : {segments[s], segments[s + 1]}) {
       if (nodes.find(node) != 0) continue;
@@ -98,14 +98,14 @@ bool coarsen_mesh(Conversion& c, VomarModel& m) {
   if (!fix_riser_ends(c, m, risers) || !segment_ends_known(c, m, segments)) return false;
   std::int32_t status = 0;
   const CoarseningLists lists{
-      .melnp = book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.nnp),
+      .MELNP = book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.NNP),
                          "SCRA", LPU, status),
-      .mnelnp = book_ints(c.io, c.wa, "MNELNP", m.nnp, "SCRA", LPU, status),
-      .mskpel = book_ints(c.io, c.wa, "MSKPEL", m.nel, "SCRA", LPU, status)};
+      .MNELNP = book_ints(c.io, c.wa, "MNELNP", m.NNP, "SCRA", LPU, status),
+      .MSKPEL = book_ints(c.io, c.wa, "MSKPEL", m.NEL, "SCRA", LPU, status)};
   ARZERO(c.io, c.wa, "MSKPEL", LPU, status);
   if (status != 0) return false;
-  MKELNP(c.io, m.mnpc, m.mpmnpc, m.nel, m.nnp, kMaxElemsPerNode, lists.mnelnp, lists.melnp, m.melex,
-         m.mnpex, LPU, status);
+  MKELNP(c.io, m.MNPC, m.MPMNPC, m.NEL, m.NNP, kMaxElemsPerNode, lists.MNELNP, lists.MELNP, m.MELEX,
+         m.MNPEX, LPU, status);
   if (status != 0) return false;
   mark_coarser_mesh(c, m, segments, lists, status);
   if (status != 0) return false;

@@ -32,21 +32,21 @@ void progress(Conversion& c, std::string_view text, bool framed) {
 
 // The hinge count, the tables, and one cross-section and material per element.
 bool build_model_properties(Conversion& c, VomarModel& m) {
-  m.nh = IVCNT(1, leading(ConstIntSpan(m.mhinge), m.nel));
+  m.nh = IVCNT(1, leading(ConstIntSpan(m.MHINGE), m.NEL));
   c.io.newline(LTO);
   c.io.write(LTO, Line().a(" Number of Hinge Elements:").i(m.nh, 3).str());
   c.io.newline(LTO);
   if (!book_tables(c, m)) return false;
-  IASET(m.meltyp, 1, m.nel, 15);
-  IASET(m.melecc, 2, m.nel, 0);
-  IASET(m.melloc, 1, m.nel, 0);
+  IASET(m.MELTYP, 1, m.NEL, 15);
+  IASET(m.MELECC, 2, m.NEL, 0);
+  IASET(m.MELLOC, 1, m.NEL, 0);
   c.io.write(LTO, " ... Creating element properties ...");
-  m.nge = m.nel;
-  m.nma = m.nel + 2 * m.nh;
+  m.NGE = m.NEL;
+  m.NMA = m.NEL + 2 * m.nh;
   std::int32_t status = 0;
   build_properties(c, m, status);
   if (status != 0) return false;
-  IACOPY(m.mexgeo, m.mexbck, m.nge);
+  IACOPY(m.MEXGEO, m.MEXBCK, m.NGE);
   return true;
 }
 
@@ -60,9 +60,9 @@ bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan tabl
   c.io.write(LTO, std::string(39, '-'));
   c.io.newline(LTO);
   std::int32_t status = 0;
-  ShriPrp01(c.io, table, row_length, count, kMergeTolerance, m.nel, element_index, types, numbers,
-            m.mskpnp, m.mscra, LPU, status);
-  PTSTRU(c.io, m.mstru, parameter, count, LPU, status);
+  ShriPrp01(c.io, table, row_length, count, kMergeTolerance, m.NEL, element_index, types, numbers,
+            m.MSKPNP, m.MSCRA, LPU, status);
+  PTSTRU(c.io, m.MSTRU, parameter, count, LPU, status);
   return status == 0;
 }
 
@@ -80,8 +80,8 @@ bool write_mesh(Conversion& c, VomarModel& m, std::int32_t nel0) {
   write_cross_sections(c, m, status);
   if (status != 0 || !written(c, LPUUFO)) return false;
   // Surface geometries of cross-sections merged away are left out.
-  const FirstPositions kept(leading(ConstIntSpan(m.mexgeo), m.nge));
-  for (std::int32_t& number : leading(m.mexbck, nel0)) {
+  const FirstPositions kept(leading(ConstIntSpan(m.MEXGEO), m.NGE));
+  for (std::int32_t& number : leading(m.MEXBCK, nel0)) {
     if (kept.find(number) == 0) number = 0;
   }
   write_surface_geometries(c, m, nel0, status);
@@ -117,13 +117,13 @@ Outcome vomar_conversion(Conversion& c) {
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
   if (!find_model(c, m) || !build_model_properties(c, m)) return Outcome::kFailed;
-  if (!merge(c, m, " Shrinking Materials  within tol :", m.tmapa, m.mxmapr, m.nma, m.melmat,
-             m.matyp, m.mexmat, "NMA") ||
-      !merge(c, m, " Shrinking Geometries within tol :", m.tcrgeo, m.mxgepr, m.nge, m.melgeo,
-             m.mgetyp, m.mexgeo, "NGE")) {
+  if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, m.MXMAPR, m.NMA, m.MELMAT,
+             m.MATYP, m.MEXMAT, "NMA") ||
+      !merge(c, m, " Shrinking Geometries within tol :", m.TCRGEO, m.MXGEPR, m.NGE, m.MELGEO,
+             m.MGETYP, m.MEXGEO, "NGE")) {
     return Outcome::kFailed;
   }
-  const std::int32_t nel0 = m.nel;
+  const std::int32_t nel0 = m.NEL;
   if (c.ask.yes("Create Coarser Mesh?  /no /         :  ") && !coarsen_mesh(c, m)) {
     return Outcome::kFailed;
   }

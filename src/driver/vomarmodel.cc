@@ -11,27 +11,27 @@ namespace velkan {
 
 bool find_model(Conversion& c, VomarModel& m) {
   std::int32_t status = 0;
-  m.mstru = find_ints(c.io, c.wa, "MSTRU", LPU, status);
-  m.mnpex = find_ints(c.io, c.wa, "MNPEX", LPU, status);
-  m.nboun = find_ints(c.io, c.wa, "NBOUN", LPU, status);
-  m.tcoord = find_reals(c.io, c.wa, "TCOORD", LPU, status);
-  m.nnp = GTSTRU(c.io, m.mstru, "NNP", LPU, status);
-  m.nel = GTSTRU(c.io, m.mstru, "NEL", LPU, status);
-  m.mxgepr = c.mxgepr;
-  m.mxmapr = c.mxmapr;
-  m.msort = book_ints(c.io, c.wa, "MSORT", std::max(m.nnp, m.nel), "SCRA", LPU, status);
+  m.MSTRU = find_ints(c.io, c.wa, "MSTRU", LPU, status);
+  m.MNPEX = find_ints(c.io, c.wa, "MNPEX", LPU, status);
+  m.NBOUN = find_ints(c.io, c.wa, "NBOUN", LPU, status);
+  m.TCOORD = find_reals(c.io, c.wa, "TCOORD", LPU, status);
+  m.NNP = GTSTRU(c.io, m.MSTRU, "NNP", LPU, status);
+  m.NEL = GTSTRU(c.io, m.MSTRU, "NEL", LPU, status);
+  m.MXGEPR = c.mxgepr;
+  m.MXMAPR = c.mxmapr;
+  m.MSORT = book_ints(c.io, c.wa, "MSORT", std::max(m.NNP, m.NEL), "SCRA", LPU, status);
   if (status != 0) return false;
-  m.melex = find_ints(c.io, c.wa, "MELEX", LPU, status);
-  m.mnpc = find_ints(c.io, c.wa, "MNPC", LPU, status);
-  m.mpmnpc = find_ints(c.io, c.wa, "MPMNPC", LPU, status);
-  m.mhinge = find_ints(c.io, c.wa, "MHINGE", LPU, status);
-  m.elprop = find_reals(c.io, c.wa, "ELPROP", LPU, status);
+  m.MELEX = find_ints(c.io, c.wa, "MELEX", LPU, status);
+  m.MNPC = find_ints(c.io, c.wa, "MNPC", LPU, status);
+  m.MPMNPC = find_ints(c.io, c.wa, "MPMNPC", LPU, status);
+  m.MHINGE = find_ints(c.io, c.wa, "MHINGE", LPU, status);
+  m.ELPROP = find_reals(c.io, c.wa, "ELPROP", LPU, status);
   return status == 0;
 }
 
 bool book_tables(Conversion& c, VomarModel& m) {
   std::int32_t status = 0;
-  const std::int64_t nel = m.nel;
+  const std::int64_t nel = m.NEL;
   const std::int64_t materials = nel + 2 * static_cast<std::int64_t>(m.nh);
   const std::int64_t scratch = 4 * nel + 2 * static_cast<std::int64_t>(m.nh);
   const auto ints = [&](std::string_view name, std::int64_t n, std::string_view type = "STRU") {
@@ -40,25 +40,25 @@ bool book_tables(Conversion& c, VomarModel& m) {
   const auto reals = [&](std::string_view name, std::int64_t n) {
     return book_reals(c.io, c.wa, name, n, "STRU", LPU, status);
   };
-  m.meltyp = ints("MELTYP", nel);
-  m.melmat = ints("MELMAT", nel);
-  m.melgeo = ints("MELGEO", nel);
-  m.melecc = ints("MELECC", 2 * nel);
-  m.melloc = ints("MELLOC", nel);
-  m.mexgeo = ints("MEXGEO", nel);
-  m.mexbck = ints("MEXBCK", nel);
-  m.mgetyp = ints("MGETYP", nel);
-  m.msutyp = ints("MSUTYP", nel);
-  m.mexmat = ints("MEXMAT", materials);
-  m.matyp = ints("MATYP", materials);
-  m.mexecc = ints("MEXECC", 0);
-  m.mexloc = ints("MEXLOC", 0);
-  m.mextra = ints("MEXTRA", 0);
-  m.mscra = ints("MSCRA", scratch);
-  m.mskpnp = ints("MSKPNP", scratch, "SKIP");
-  m.tcrgeo = reals("TCRGEO", nel * m.mxgepr);
-  m.tsugeo = reals("TSUGEO", nel * m.mxgepr);
-  m.tmapa = reals("TMAPA", materials * m.mxmapr);
+  m.MELTYP = ints("MELTYP", nel);
+  m.MELMAT = ints("MELMAT", nel);
+  m.MELGEO = ints("MELGEO", nel);
+  m.MELECC = ints("MELECC", 2 * nel);
+  m.MELLOC = ints("MELLOC", nel);
+  m.MEXGEO = ints("MEXGEO", nel);
+  m.MEXBCK = ints("MEXBCK", nel);
+  m.MGETYP = ints("MGETYP", nel);
+  m.MSUTYP = ints("MSUTYP", nel);
+  m.MEXMAT = ints("MEXMAT", materials);
+  m.MATYP = ints("MATYP", materials);
+  m.MEXECC = ints("MEXECC", 0);
+  m.MEXLOC = ints("MEXLOC", 0);
+  m.MEXTRA = ints("MEXTRA", 0);
+  m.MSCRA = ints("MSCRA", scratch);
+  m.MSKPNP = ints("MSKPNP", scratch, "SKIP");
+  m.TCRGEO = reals("TCRGEO", nel * m.MXGEPR);
+  m.TSUGEO = reals("TSUGEO", nel * m.MXGEPR);
+  m.TMAPA = reals("TMAPA", materials * m.MXMAPR);
   if (status != 0) return false;
   for (const char* name : {"TCRGEO", "TSUGEO", "TMAPA"}) ARZERO(c.io, c.wa, name, LPU, status);
   return status == 0;

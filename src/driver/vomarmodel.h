@@ -10,15 +10,15 @@
 namespace velkan {
 
 struct VomarModel {
-  std::int32_t nel = 0, nnp = 0, mxgepr = 0, mxmapr = 0;
+  std::int32_t NEL = 0, NNP = 0, MXGEPR = 0, MXMAPR = 0;
   std::int32_t nh = 0;   // hinge elements
-  std::int32_t nge = 0;  // cross-sections
-  std::int32_t nma = 0;  // materials
-  IntSpan mstru, mnpex, nboun, melex, mnpc, mpmnpc, mhinge, msort;
-  RealSpan tcoord, elprop;
-  IntSpan meltyp, melmat, melgeo, melecc, melloc, mexgeo, mexbck, mgetyp, msutyp, mexmat, matyp,
-      mexecc, mexloc, mextra, mscra, mskpnp;
-  RealSpan tcrgeo, tsugeo, tmapa;
+  std::int32_t NGE = 0;  // cross-sections
+  std::int32_t NMA = 0;  // materials
+  IntSpan MSTRU, MNPEX, NBOUN, MELEX, MNPC, MPMNPC, MHINGE, MSORT;
+  RealSpan TCOORD, ELPROP;
+  IntSpan MELTYP, MELMAT, MELGEO, MELECC, MELLOC, MEXGEO, MEXBCK, MGETYP, MSUTYP, MEXMAT, MATYP,
+      MEXECC, MEXLOC, MEXTRA, MSCRA, MSKPNP;
+  RealSpan TCRGEO, TSUGEO, TMAPA;
 };
 
 // Finds the model arrays and books MSORT; false when that failed.

@@ -17,56 +17,56 @@
 namespace velkan {
 
 void build_properties(Conversion& c, VomarModel& m, std::int32_t& status) {
-  MKPROP(c.io, m.nel, m.nnp, m.elprop, m.tcrgeo, m.tmapa, m.mgetyp, m.matyp, m.melgeo, m.melmat,
-         m.mexgeo, m.mexmat, m.nge, m.nma, m.mxgepr, m.mxmapr, m.tsugeo, m.msutyp, m.mhinge,
-         m.melex, LPU, status);
+  MKPROP(c.io, m.NEL, m.NNP, m.ELPROP, m.TCRGEO, m.TMAPA, m.MGETYP, m.MATYP, m.MELGEO, m.MELMAT,
+         m.MEXGEO, m.MEXMAT, m.NGE, m.NMA, m.MXGEPR, m.MXMAPR, m.TSUGEO, m.MSUTYP, m.MHINGE,
+         m.MELEX, LPU, status);
 }
 
 void mark_coarser_mesh(Conversion& c, VomarModel& m, std::span<const std::int32_t> segments,
                        const CoarseningLists& lists, std::int32_t& status) {
   const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
-  MRKSKP(c.io, nseg, segments, m.nel, m.nnp, m.mnpc, m.mpmnpc, m.mnpex, m.melex, lists.mskpel,
-         m.mscra, LTO, status);
+  MRKSKP(c.io, nseg, segments, m.NEL, m.NNP, m.MNPC, m.MPMNPC, m.MNPEX, m.MELEX, lists.MSKPEL,
+         m.MSCRA, LTO, status);
 }
 
 void compact_mesh(Conversion& c, VomarModel& m, const CoarseningLists& lists,
                   std::int32_t& status) {
-  SKPCHG(c.io, m.nel, m.nnp, kMaxElemsPerNode, lists.mskpel, m.melgeo, m.mnpc, m.mpmnpc, m.mnpex,
-         lists.melnp, lists.mnelnp, m.melex, m.meltyp, m.melmat, m.melloc, m.melecc, m.mhinge,
-         m.nboun, m.tcoord, LTO, status);
+  SKPCHG(c.io, m.NEL, m.NNP, kMaxElemsPerNode, lists.MSKPEL, m.MELGEO, m.MNPC, m.MPMNPC, m.MNPEX,
+         lists.MELNP, lists.MNELNP, m.MELEX, m.MELTYP, m.MELMAT, m.MELLOC, m.MELECC, m.MHINGE,
+         m.NBOUN, m.TCOORD, LTO, status);
 }
 
 void add_hinge_materials(Conversion& c, VomarModel& m, double axial, double bending,
                          std::int32_t& status) {
-  MKHING(c.io, m.nel, m.nma, axial, m.tmapa, m.matyp, bending, m.melmat, m.mexmat, m.mxmapr,
-         m.mhinge, LPU, status);
+  MKHING(c.io, m.NEL, m.NMA, axial, m.TMAPA, m.MATYP, bending, m.MELMAT, m.MEXMAT, m.MXMAPR,
+         m.MHINGE, LPU, status);
 }
 
 void write_nodes(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRNOD(c.io, m.nnp, m.mnpex, m.tcoord, m.nboun, m.msort, LPUUFO, status);
+  UWRNOD(c.io, m.NNP, m.MNPEX, m.TCOORD, m.NBOUN, m.MSORT, LPUUFO, status);
 }
 
 void write_elements(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRELM(c.io, m.nel, m.meltyp, m.melmat, m.melgeo, m.melecc, m.melloc, m.mnpc, m.mpmnpc, m.melex,
-         m.mnpex, m.mexgeo, m.mexmat, m.mexecc, m.mexloc, m.mscra, m.msort, m.mextra, LPUUFO,
+  UWRELM(c.io, m.NEL, m.MELTYP, m.MELMAT, m.MELGEO, m.MELECC, m.MELLOC, m.MNPC, m.MPMNPC, m.MELEX,
+         m.MNPEX, m.MEXGEO, m.MEXMAT, m.MEXECC, m.MEXLOC, m.MSCRA, m.MSORT, m.MEXTRA, LPUUFO,
          status);
 }
 
 void write_cross_sections(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRGEO(c.io, m.nge, m.mxgepr, m.mexgeo, m.mgetyp, m.tcrgeo, m.mscra, m.msort, LPUUFO, status);
+  UWRGEO(c.io, m.NGE, m.MXGEPR, m.MEXGEO, m.MGETYP, m.TCRGEO, m.MSCRA, m.MSORT, LPUUFO, status);
 }
 
 void write_surface_geometries(Conversion& c, VomarModel& m, std::int32_t nel0,
                               std::int32_t& status) {
-  UWRSGe(c.io, nel0, m.mxgepr, m.mexbck, m.msutyp, m.tsugeo, m.mscra, m.msort, LPUUFO, status);
+  UWRSGe(c.io, nel0, m.MXGEPR, m.MEXBCK, m.MSUTYP, m.TSUGEO, m.MSCRA, m.MSORT, LPUUFO, status);
 }
 
 void write_materials(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRMAT(c.io, m.nma, m.mxmapr, m.mexmat, m.matyp, m.tmapa, m.mscra, LPUUFO, status);
+  UWRMAT(c.io, m.NMA, m.MXMAPR, m.MEXMAT, m.MATYP, m.TMAPA, m.MSCRA, LPUUFO, status);
 }
 
 void write_seabed(Conversion& c, VomarModel& m, double level, std::int32_t& status) {
-  UWRSEA(c.io, level, m.nnp, m.tcoord, m.mnpex, LPUUFO, status);
+  UWRSEA(c.io, level, m.NNP, m.TCOORD, m.MNPEX, LPUUFO, status);
 }
 
 }  // namespace velkan

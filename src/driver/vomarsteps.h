@@ -16,9 +16,9 @@ namespace velkan {
 
 // The arrays the mesh coarsening books for itself.
 struct CoarseningLists {
-  IntSpan melnp;   // elements at each node
-  IntSpan mnelnp;  // their count per node
-  IntSpan mskpel;  // 1 for each element to remove
+  IntSpan MELNP;   // elements at each node
+  IntSpan MNELNP;  // their count per node
+  IntSpan MSKPEL;  // 1 for each element to remove
 };
 
 // One cross-section and material per element (MKPROP).

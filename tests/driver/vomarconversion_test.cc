@@ -243,12 +243,12 @@ TEST(VomarConversion, AMaterialFailureStillFinishesTheFile) {
   Conversion c{io.units, ask, wa, "x.lis", " Date"};
   std::vector<std::int32_t> mexmat = {5, 5}, matyp = {1, 1}, mscra(4), words(4 * 58, 0);
   VomarModel m;
-  m.nma = 2;
-  m.mxmapr = 58;
-  m.mexmat = mexmat;
-  m.matyp = matyp;
-  m.mscra = mscra;
-  m.tmapa = RealSpan(reinterpret_cast<std::byte*>(words.data()), 2 * 58);
+  m.NMA = 2;
+  m.MXMAPR = 58;
+  m.MEXMAT = mexmat;
+  m.MATYP = matyp;
+  m.MSCRA = mscra;
+  m.TMAPA = RealSpan(reinterpret_cast<std::byte*>(words.data()), 2 * 58);
   EXPECT_EQ(finish_vomar_file(c, m), -1);
   const std::vector<std::string> file = test::lines_of(io.file("fort.23"));
   ASSERT_GE(file.size(), 9u);
