@@ -17,7 +17,14 @@ WorkArray::WorkArray(std::int32_t NWIWA) {
   const std::size_t bytes = static_cast<std::size_t>(NWIWA) * sizeof(std::int32_t);
   words_ = std::unique_ptr<std::int32_t[], Release>(
       static_cast<std::int32_t*>(obtain_zeroed_memory(bytes)), Release{bytes});
-  if (words_) nwiwa_ = NWIWA;
+  if (!words_) return;
+  nwiwa_ = NWIWA;
+  pages_ = std::make_unique<PagePreparer>(words_.get(), bytes);
+}
+
+void WorkArray::reach_further(std::int64_t last) {
+  untouched_ = last < nwiwa_ ? last : nwiwa_;
+  if (pages_) pages_->prepare(static_cast<std::size_t>(untouched_) * sizeof(std::int32_t));
 }
 
 IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {

@@ -2,12 +2,14 @@
 // store keeps every model array. Integer arrays are seen as words, real arrays
 // as 8-byte reals over pairs of words (real element p covers words 2p-1, 2p).
 // The block comes zero-filled, and the work array knows which words nobody
-// could have written yet: clearing those costs nothing.
+// could have written yet: clearing those costs nothing. The pages of words
+// just reached are faulted in on another thread while the program goes on.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
+#include "platform/pagepreparer.h"
 #include "store/realspan.h"
 
 namespace velkan {
@@ -43,8 +45,9 @@ class WorkArray {
  private:
   // Words 1..last may be written from now on.
   void reach(std::int64_t last) {
-    if (last > untouched_) untouched_ = last < nwiwa_ ? last : nwiwa_;
+    if (last > untouched_) reach_further(last);
   }
+  void reach_further(std::int64_t last);
   struct Release {
     std::size_t bytes;
     void operator()(std::int32_t* p) const;
@@ -52,6 +55,9 @@ class WorkArray {
   std::unique_ptr<std::int32_t[], Release> words_{nullptr, Release{0}};
   std::int32_t nwiwa_ = 0;
   std::int64_t untouched_ = 0;  // words 1..untouched_ may have been written
+  // Faults in the pages of words about to be reached; declared after the
+  // words, so that it stops before they are given back.
+  std::unique_ptr<PagePreparer> pages_;
 };
 
 }  // namespace velkan
