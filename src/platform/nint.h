@@ -18,8 +18,12 @@ inline std::int32_t clamped_whole(double whole) {
 }
 }  // namespace detail
 
+// Rounded from the exact fraction rather than with std::round, whose MinGW
+// implementation rounds 0.49999999999999994 up to 1.
 inline std::int32_t nint(double x) {
-  return detail::clamped_whole(std::round(x));
+  double whole = std::trunc(x);
+  if (std::fabs(x - whole) >= 0.5) whole += std::copysign(1.0, x);
+  return detail::clamped_whole(whole);
 }
 
 inline std::int32_t truncated_int(double x) {
