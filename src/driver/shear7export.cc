@@ -26,14 +26,16 @@ Outcome shear7_export(Conversion& c) {
   const double scale = c.ask.real_or("Scaling factor for Tension /1.0/    :  ", 1.0);
   c.io.write(LTO, " ... Reading Effective Tension       ");
   std::int32_t status = 0;
-  const RealSpan elres =
-      book_reals(c.io, c.wa, "ELRES", 3 * static_cast<std::int64_t>(c.nel), "STRU", LPU, status);
+  const std::int64_t results = 3 * static_cast<std::int64_t>(c.nel);
+  const std::int32_t elres_at = book_array(c.io, c.wa, "ELRES", results, "STRU", "RE", LPU, status);
   // Room for the NEL+1 points also when a closed loop has fewer nodes than that.
   const std::int64_t points = std::max<std::int64_t>(c.nnp, static_cast<std::int64_t>(c.nel) + 1);
   const RealSpan s7data = book_reals(c.io, c.wa, "S7DATA", 3 * points, "STRU", LPU, status);
   if (status != 0) return Outcome::kFailed;
-  // Elements without a result row read as zeros, never as leftover memory.
+  // Elements without a result row read as zeros, never as leftover memory;
+  // cleared before it is viewed, so fresh storage is not written with zeros.
   ARZERO(c.io, c.wa, "ELRES", LPU, status);
+  const RealSpan elres = real_view(c.wa, elres_at, results);
   TRX_OPEN(c.io, LRUSTD, LTO, status);
   TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
   if (status != 0) return Outcome::kFailed;

@@ -37,8 +37,9 @@ bool book_tables(Conversion& c, VomarModel& m) {
   const auto ints = [&](std::string_view name, std::int64_t n, std::string_view type = "STRU") {
     return book_ints(c.io, c.wa, name, n, type, LPU, status);
   };
+  // Booked here, viewed only once cleared: fresh storage is never written with zeros.
   const auto reals = [&](std::string_view name, std::int64_t n) {
-    return book_reals(c.io, c.wa, name, n, "STRU", LPU, status);
+    return book_array(c.io, c.wa, name, n, "STRU", "RE", LPU, status);
   };
   m.MELTYP = ints("MELTYP", nel);
   m.MELMAT = ints("MELMAT", nel);
@@ -56,11 +57,14 @@ bool book_tables(Conversion& c, VomarModel& m) {
   m.MEXTRA = ints("MEXTRA", 0);
   m.MSCRA = ints("MSCRA", scratch);
   m.MSKPNP = ints("MSKPNP", scratch, "SKIP");
-  m.TCRGEO = reals("TCRGEO", nel * m.MXGEPR);
-  m.TSUGEO = reals("TSUGEO", nel * m.MXGEPR);
-  m.TMAPA = reals("TMAPA", materials * m.MXMAPR);
+  const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR);
+  const std::int32_t sugeo = reals("TSUGEO", nel * m.MXGEPR);
+  const std::int32_t mapa = reals("TMAPA", materials * m.MXMAPR);
   if (status != 0) return false;
   for (const char* name : {"TCRGEO", "TSUGEO", "TMAPA"}) ARZERO(c.io, c.wa, name, LPU, status);
+  m.TCRGEO = real_view(c.wa, crgeo, nel * m.MXGEPR);
+  m.TSUGEO = real_view(c.wa, sugeo, nel * m.MXGEPR);
+  m.TMAPA = real_view(c.wa, mapa, materials * m.MXMAPR);
   return status == 0;
 }
 

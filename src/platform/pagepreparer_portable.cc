@@ -8,6 +8,6 @@ struct PagePreparer::Worker {};
 
 PagePreparer::PagePreparer(void* /*block*/, std::size_t /*bytes*/) {}
 PagePreparer::~PagePreparer() = default;
-void PagePreparer::prepare(std::size_t /*bytes*/) {}
+void PagePreparer::prepare(std::size_t /*from*/, std::size_t /*to*/) {}
 
 }  // namespace velkan

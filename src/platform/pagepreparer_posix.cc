@@ -1,6 +1,6 @@
 // Preparing pages on POSIX systems: where the system can populate pages for
 // writing without writing them (Linux's MADV_POPULATE_WRITE), a worker thread
-// does so for the announced part of the block, one large page at a time. The
+// does so for the announced parts of the block, one large page at a time. The
 // worker never reads or writes the block itself.
 #include <sys/mman.h>
 
@@ -8,6 +8,8 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/pagepreparer.h"
 
@@ -15,38 +17,37 @@ namespace velkan {
 namespace {
 
 constexpr std::size_t kLargePage = std::size_t{2} << 20;
-// Blocks used no further than this are left to ordinary faults.
+// Parts of the block that end before this are left to ordinary faults.
 constexpr std::size_t kWorthPreparing = std::size_t{32} << 20;
 
-std::size_t rounded_up(std::size_t bytes) {
-  return (bytes + kLargePage - 1) / kLargePage * kLargePage;
-}
+using Range = std::pair<std::size_t, std::size_t>;  // bytes [first, second)
 
 }  // namespace
 
 struct PagePreparer::Worker {
   std::mutex lock;
   std::condition_variable wake;
-  std::size_t target = 0;  // bytes to prepare, guarded by lock
-  bool stop = false;       // guarded by lock
+  std::vector<Range> pending;  // guarded by lock
+  bool stop = false;          // guarded by lock
   std::thread thread;
 
-  Worker(char* block, std::size_t first_target) : target(first_target) {
+  explicit Worker(char* block) {
     thread = std::thread([this, block] { run(block); });
   }
 
   void run(char* block) {
-    std::size_t done = 0;
     std::unique_lock<std::mutex> held(lock);
     for (;;) {
-      wake.wait(held, [&] { return stop || target > done; });
+      wake.wait(held, [&] { return stop || !pending.empty(); });
       if (stop) return;
-      const std::size_t to = target;
+      // Newest first: the program writes the parts it has just announced from
+      // their start, so the worker meets it from the other end.
+      const Range r = pending.back();
+      pending.pop_back();
       held.unlock();
       bool failed = false;
-      for (; done < to && !failed; done += kLargePage) {
-        const std::size_t length = std::min(kLargePage, to - done);
-        failed = !populate(block + done, length);
+      for (std::size_t at = r.first; at < r.second && !failed; at += kLargePage) {
+        failed = !populate(block + at, std::min(kLargePage, r.second - at));
       }
       held.lock();
       if (failed) return;  // the system cannot: pages fault in when used
@@ -75,17 +76,16 @@ PagePreparer::~PagePreparer() {
   worker_->thread.join();
 }
 
-void PagePreparer::prepare(std::size_t bytes) {
-  const std::size_t wanted = std::min(rounded_up(std::min(bytes, bytes_)), bytes_);
-  if (wanted <= announced_ || wanted < kWorthPreparing) return;
-  announced_ = wanted;
-  if (!worker_) {
-    worker_ = std::make_unique<Worker>(block_, wanted);
-    return;
-  }
+void PagePreparer::prepare(std::size_t from, std::size_t to) {
+  // Whole large pages inside the block; the block starts on a large page.
+  const std::size_t first = std::min(from, bytes_) / kLargePage * kLargePage;
+  const std::size_t end =
+      std::min((std::min(to, bytes_) + kLargePage - 1) / kLargePage * kLargePage, bytes_);
+  if (end <= first || end < kWorthPreparing) return;
+  if (!worker_) worker_ = std::make_unique<Worker>(block_);
   {
     const std::lock_guard<std::mutex> held(worker_->lock);
-    worker_->target = wanted;
+    worker_->pending.emplace_back(first, end);
   }
   worker_->wake.notify_one();
 }

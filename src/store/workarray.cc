@@ -19,12 +19,25 @@ WorkArray::WorkArray(std::int32_t NWIWA) {
       static_cast<std::int32_t*>(obtain_zeroed_memory(bytes)), Release{bytes});
   if (!words_) return;
   nwiwa_ = NWIWA;
+  entered_.assign(stretch_of(NWIWA - 1) + 1, 0);
   pages_ = std::make_unique<PagePreparer>(words_.get(), bytes);
 }
 
-void WorkArray::reach_further(std::int64_t last) {
-  untouched_ = last < nwiwa_ ? last : nwiwa_;
-  if (pages_) pages_->prepare(static_cast<std::size_t>(untouched_) * sizeof(std::int32_t));
+void WorkArray::reach_further(std::int64_t first, std::int64_t end) {
+  end = std::min<std::int64_t>(end, nwiwa_);
+  if (end <= first) return;
+  untouched_ = std::max(untouched_, end);
+  constexpr std::int64_t kStretch = std::int64_t{1} << kStretchShift;
+  for (std::size_t s = stretch_of(first); s <= stretch_of(end - 1); ++s) {
+    if (entered_[s]) continue;
+    entered_[s] = 1;
+    const auto from = static_cast<std::size_t>(s) * kStretch * sizeof(std::int32_t);
+    if (pages_) pages_->prepare(from, from + kStretch * sizeof(std::int32_t));
+  }
+}
+
+bool WorkArray::reached(std::int64_t w) const {
+  return w >= 1 && w <= untouched_ && entered_[stretch_of(w - 1)] != 0;
 }
 
 IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {
@@ -32,7 +45,7 @@ IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {
   const std::int64_t first = pos - 1;
   if (first < 0 || first > nwiwa_ || count < 0) return {};
   const std::int64_t n = count < nwiwa_ - first ? count : nwiwa_ - first;
-  reach(first + n);
+  reach(first, first + n);
   return IntSpan(words_.get() + first, static_cast<std::size_t>(n));
 }
 
@@ -41,22 +54,27 @@ RealSpan WorkArray::reals(std::int32_t pos, std::int64_t count) {
   if (first_word < 0 || first_word > nwiwa_ || count < 0) return {};
   const std::int64_t room = (nwiwa_ - first_word) / 2;
   const std::int64_t n = count < room ? count : room;
-  reach(first_word + 2 * n);
+  reach(first_word, first_word + 2 * n);
   auto* base = reinterpret_cast<std::byte*>(words_.get() + first_word);
   return RealSpan(base, static_cast<std::size_t>(n));
 }
 
 IntSpan WorkArray::all() {
-  reach(nwiwa_);
+  reach(0, nwiwa_);
   return IntSpan(words_.get(), static_cast<std::size_t>(nwiwa_));
 }
 
 void WorkArray::clear(std::int32_t first, std::int64_t count) {
-  const std::int64_t from = std::max<std::int64_t>(first, 1);
-  const std::int64_t to = std::min<std::int64_t>(first + std::max<std::int64_t>(count, 0) - 1,
-                                                 std::min<std::int64_t>(untouched_, nwiwa_));
-  if (to < from) return;
-  std::fill(words_.get() + (from - 1), words_.get() + to, 0);
+  // 0-based words [from, end) that some view may have reached.
+  std::int64_t from = std::max<std::int64_t>(first, 1) - 1;
+  const std::int64_t end = std::min<std::int64_t>(
+      static_cast<std::int64_t>(first) - 1 + std::max<std::int64_t>(count, 0), untouched_);
+  while (from < end) {
+    const std::size_t s = stretch_of(from);
+    const std::int64_t stop = std::min(end, static_cast<std::int64_t>(s + 1) << kStretchShift);
+    if (entered_[s]) std::fill(words_.get() + from, words_.get() + stop, 0);
+    from = stop;
+  }
 }
 
 }  // namespace velkan

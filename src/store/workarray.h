@@ -2,12 +2,16 @@
 // store keeps every model array. Integer arrays are seen as words, real arrays
 // as 8-byte reals over pairs of words (real element p covers words 2p-1, 2p).
 // The block comes zero-filled, and the work array knows which words nobody
-// could have written yet: clearing those costs nothing. The pages of words
-// just reached are faulted in on another thread while the program goes on.
+// could have written yet: clearing those costs nothing. It knows this from the
+// highest word any view has reached, and, below it, by stretches of 2 MB that
+// no view has entered (an array booked and left alone while later ones are
+// used). The pages of stretches just entered are faulted in on another thread
+// while the program goes on.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/pagepreparer.h"
 #include "store/realspan.h"
@@ -23,7 +27,7 @@ class WorkArray {
 
   // Word w (1-based).
   std::int32_t& word(std::int32_t w) {
-    reach(w);
+    reach(w - 1, w);
     return words_.get()[w - 1];
   }
   std::int32_t word(std::int32_t w) const { return words_.get()[w - 1]; }
@@ -41,20 +45,30 @@ class WorkArray {
   void clear(std::int32_t first, std::int64_t count);
   // Words from this one (1-based) on have never been reachable by any caller.
   std::int64_t untouched_from() const { return untouched_ + 1; }
+  // Whether word w (1-based) may have been written by some caller.
+  bool reached(std::int64_t w) const;
 
  private:
-  // Words 1..last may be written from now on.
-  void reach(std::int64_t last) {
-    if (last > untouched_) reach_further(last);
+  static constexpr int kStretchShift = 19;  // 2^19 words: 2 MB
+  static std::size_t stretch_of(std::int64_t word0) {
+    return static_cast<std::size_t>(word0 >> kStretchShift);
   }
-  void reach_further(std::int64_t last);
+  // Words first+1..end (0-based [first, end)) may be written from now on.
+  void reach(std::int64_t first, std::int64_t end) {
+    if (end <= first) return;
+    const std::size_t s = stretch_of(first);
+    if (end <= untouched_ && s == stretch_of(end - 1) && entered_[s]) return;
+    reach_further(first, end);
+  }
+  void reach_further(std::int64_t first, std::int64_t end);
   struct Release {
     std::size_t bytes;
     void operator()(std::int32_t* p) const;
   };
   std::unique_ptr<std::int32_t[], Release> words_{nullptr, Release{0}};
   std::int32_t nwiwa_ = 0;
-  std::int64_t untouched_ = 0;  // words 1..untouched_ may have been written
+  std::int64_t untouched_ = 0;         // words 1..untouched_ may have been written
+  std::vector<std::uint8_t> entered_;  // per stretch: 1 once some view reached into it
   // Faults in the pages of words about to be reached; declared after the
   // words, so that it stops before they are given back.
   std::unique_ptr<PagePreparer> pages_;

@@ -22,11 +22,13 @@ TEST(PagePreparer, PreparingLeavesTheBlockAsTheProgramWroteIt) {
     ASSERT_NE(block, nullptr);
     {
       PagePreparer pages(block, kBytes);
-      pages.prepare(first);
+      pages.prepare(0, first);
       // Written while the worker prepares, in steps across the announcements.
       for (std::size_t w = 0; w < kWords / 2; w += 1021) block[w] = static_cast<std::uint32_t>(w);
-      pages.prepare(first / 2);
-      pages.prepare(kBytes - 5);
+      pages.prepare(first / 2, first);
+      pages.prepare(first, kBytes - 5);
+      pages.prepare(kBytes + 1, kBytes + 7);  // beyond the block
+      pages.prepare(first, first / 3);        // empty
       for (std::size_t w = (kWords / 2 + 1020) / 1021 * 1021; w < kWords; w += 1021)
         block[w] = static_cast<std::uint32_t>(w);
     }
@@ -39,7 +41,7 @@ TEST(PagePreparer, PreparingLeavesTheBlockAsTheProgramWroteIt) {
     release_zeroed_memory(block, kBytes);
   }
   PagePreparer nothing(nullptr, 0);  // no block: nothing to prepare
-  nothing.prepare(kBytes);
+  nothing.prepare(0, kBytes);
 }
 
 }  // namespace

@@ -84,6 +84,26 @@ TEST(WorkArray, ClearingNeverReachedWordsLeavesThemUnreached) {
   EXPECT_EQ(wa.ints(10, 1)[0], 0);
 }
 
+// A stretch no view has entered stays unreached below later views: clearing
+// it writes nothing, and it still reads as zeros.
+TEST(WorkArray, ClearingSkipsStretchesNoViewEnteredBelowLaterOnes) {
+  constexpr std::int32_t kStretch = 1 << 19;
+  WorkArray wa(4 * kStretch);
+  ASSERT_TRUE(wa.ok());
+  wa.ints(10, 5)[0] = 1;                // first stretch
+  wa.ints(3 * kStretch + 1, 1)[0] = 4;  // last stretch
+  wa.ints(kStretch - 1, 3)[2] = 2;      // from the first into the second
+  EXPECT_TRUE(wa.reached(kStretch + 1));
+  EXPECT_TRUE(wa.reached(2 * kStretch));       // entered, though past that view's end
+  EXPECT_FALSE(wa.reached(2 * kStretch + 1));  // below the highest view, never entered
+  EXPECT_FALSE(wa.reached(3 * kStretch));
+  EXPECT_TRUE(wa.reached(3 * kStretch + 1));
+  EXPECT_FALSE(wa.reached(0));
+  wa.clear(1, 4 * kStretch);
+  EXPECT_FALSE(wa.reached(2 * kStretch + 1));
+  EXPECT_EQ(nonzero_words(wa), 0);
+}
+
 class FreshArraysTest : public test::StoreTest {
  protected:
   FreshArraysTest() : StoreTest(1000000) {}
