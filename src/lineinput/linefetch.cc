@@ -57,16 +57,21 @@ void end_of_file(Units& io, LineReaderState& s) {
 }
 
 // Copies a line's characters into the work line, tabs as blanks and, when
-// `fold`, letters a-z in upper case. Written without branches so that the
-// compiler can copy many characters at a time.
-void copy_into_work(const char* from, char* to, std::size_t count, bool fold) {
+// `fold`, letters a-z in upper case; returns whether `mark` is among them.
+// Written without branches so that the compiler can copy many characters at a
+// time.
+bool copy_into_work(const char* from, char* to, std::size_t count, bool fold, char mark) {
   const unsigned char shift = fold ? 32 : 0;
+  const auto wanted = static_cast<unsigned char>(mark);
+  unsigned char seen = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const auto c = static_cast<unsigned char>(from[i]);
     const unsigned char lower = static_cast<unsigned char>(c - 'a') < 26 ? shift : 0;
     const unsigned char folded = static_cast<unsigned char>(c - lower);
     to[i] = static_cast<char>(c == '\t' ? ' ' : folded);
+    seen |= static_cast<unsigned char>(c == wanted);
   }
+  return seen != 0;
 }
 
 }  // namespace
@@ -79,18 +84,21 @@ bool take_in_line(LineReaderState& s) {
   while (first < n && is_blank_or_tab(raw[first])) ++first;
   if (first == n || raw[first] == s.trail_mark) return false;
 
-  // The trailing-comment mark ends the line; a letter a-z, a blank or a tab
-  // never acts as one once the line is taken in.
-  const char mark = s.trail_mark;
-  if (!(mark >= 'a' && mark <= 'z') && !is_blank_or_tab(mark)) {
-    if (const void* at = std::memchr(raw.data() + first, mark, n - first))
-      n = static_cast<std::size_t>(static_cast<const char*>(at) - raw.data());
-  }
   s.work.resize(static_cast<std::size_t>(s.NCHLIN));
   char* const work = s.work.data();
   std::memset(work, ' ', first);
   std::memset(work + n, ' ', s.work.size() - n);
-  copy_into_work(raw.data() + first, work + first, n - first, s.IUPCAS == 1);
+  const char mark = s.trail_mark;
+  const bool seen =
+      copy_into_work(raw.data() + first, work + first, n - first, s.IUPCAS == 1, mark);
+  // The trailing-comment mark ends the line; a letter a-z, a blank or a tab
+  // never acts as one once the line is taken in.
+  if (seen && !(mark >= 'a' && mark <= 'z') && !is_blank_or_tab(mark)) {
+    const auto at = static_cast<std::size_t>(
+        static_cast<const char*>(std::memchr(raw.data() + first, mark, n - first)) - raw.data());
+    std::memset(work + at, ' ', n - at);
+    n = at;
+  }
   while (n > first && s.work[n - 1] == ' ') --n;
   s.last = static_cast<std::int32_t>(n);
   s.pos = static_cast<std::int32_t>(first) + 1;

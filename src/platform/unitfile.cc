@@ -18,10 +18,19 @@ constexpr std::size_t kNotSearched = SIZE_MAX;
 
 // The line ends among n bytes, counted in a loop the compiler turns into
 // vector instructions (about three times as fast as std::count here).
+// Counted in blocks of 255 bytes with a byte-wide count, which the compiler
+// turns into wide compares.
 std::int64_t count_line_ends(const char* p, std::size_t n) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < n; ++i) count += static_cast<unsigned char>(p[i]) == '\n';
-  return static_cast<std::int64_t>(count);
+  std::int64_t count = 0;
+  while (n > 0) {
+    const std::size_t block = std::min<std::size_t>(n, 255);
+    unsigned char in_block = 0;
+    for (std::size_t i = 0; i < block; ++i) in_block += static_cast<unsigned char>(p[i] == '\n');
+    count += in_block;
+    p += block;
+    n -= block;
+  }
+  return count;
 }
 
 }  // namespace
