@@ -98,7 +98,9 @@ class FieldMaker {
   }
   // A line of a few fields, blanks and separators between them.
   std::string line(char separator) {
-    std::string l(static_cast<std::size_t>(pick_int(0, 3)), ' ');
+    // Now and then far to the right, so that fields run into the line's end.
+    const int indent = pick_int(0, 9) == 0 ? pick_int(100, 131) : pick_int(0, 3);
+    std::string l(static_cast<std::size_t>(indent), ' ');
     const int n = pick_int(1, 4);
     for (int i = 0; i < n; ++i) {
       l += field();
