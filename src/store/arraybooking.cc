@@ -112,7 +112,9 @@ void ARBOOK(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos, 
   pos = DMSPTR(io, wa, nm, 0);
   if (DMSSTA(wa) < 0) return b.fail("");
   register_booking(b, reg, DMSNUM(io, wa, nm, 0), implicit, !existing, count, type, dtype, w, pos);
-  if (DMSSTA(wa) < 0) b.fail("");
+  if (DMSSTA(wa) < 0) return b.fail("");
+  // The system may hand out the array's pages while the program still reads.
+  wa.expect_use(static_cast<std::int64_t>(pos - 1) * w + 1, count * w);
 }
 
 }  // namespace velkan

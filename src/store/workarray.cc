@@ -19,7 +19,7 @@ WorkArray::WorkArray(std::int32_t NWIWA) {
       static_cast<std::int32_t*>(obtain_zeroed_memory(bytes)), Release{bytes});
   if (!words_) return;
   nwiwa_ = NWIWA;
-  entered_.assign(stretch_of(NWIWA - 1) + 1, 0);
+  stretch_.assign(stretch_of(NWIWA - 1) + 1, 0);
   pages_ = std::make_unique<PagePreparer>(words_.get(), bytes);
 }
 
@@ -27,17 +27,30 @@ void WorkArray::reach_further(std::int64_t first, std::int64_t end) {
   end = std::min<std::int64_t>(end, nwiwa_);
   if (end <= first) return;
   untouched_ = std::max(untouched_, end);
-  constexpr std::int64_t kStretch = std::int64_t{1} << kStretchShift;
   for (std::size_t s = stretch_of(first); s <= stretch_of(end - 1); ++s) {
-    if (entered_[s]) continue;
-    entered_[s] = 1;
-    const auto from = static_cast<std::size_t>(s) * kStretch * sizeof(std::int32_t);
-    if (pages_) pages_->prepare(from, from + kStretch * sizeof(std::int32_t));
+    stretch_[s] |= kEntered;
+    announce(s);
   }
 }
 
+void WorkArray::expect_use(std::int64_t first, std::int64_t count) {
+  const std::int64_t from = std::max<std::int64_t>(first, 1) - 1;
+  const std::int64_t end =
+      std::min<std::int64_t>(first - 1 + std::max<std::int64_t>(count, 0), nwiwa_);
+  for (std::int64_t w = from; w < end; w = ((w >> kStretchShift) + 1) << kStretchShift) {
+    announce(stretch_of(w));
+  }
+}
+
+void WorkArray::announce(std::size_t stretch) {
+  if (stretch_[stretch] & kAnnounced) return;
+  stretch_[stretch] |= kAnnounced;
+  constexpr std::size_t kStretchBytes = (std::size_t{1} << kStretchShift) * sizeof(std::int32_t);
+  if (pages_) pages_->prepare(stretch * kStretchBytes, (stretch + 1) * kStretchBytes);
+}
+
 bool WorkArray::reached(std::int64_t w) const {
-  return w >= 1 && w <= untouched_ && entered_[stretch_of(w - 1)] != 0;
+  return w >= 1 && w <= untouched_ && (stretch_[stretch_of(w - 1)] & kEntered) != 0;
 }
 
 IntSpan WorkArray::ints(std::int32_t pos, std::int64_t count) {
@@ -72,7 +85,7 @@ void WorkArray::clear(std::int32_t first, std::int64_t count) {
   while (from < end) {
     const std::size_t s = stretch_of(from);
     const std::int64_t stop = std::min(end, static_cast<std::int64_t>(s + 1) << kStretchShift);
-    if (entered_[s]) std::fill(words_.get() + from, words_.get() + stop, 0);
+    if (stretch_[s] & kEntered) std::fill(words_.get() + from, words_.get() + stop, 0);
     from = stop;
   }
 }

@@ -5,8 +5,8 @@
 // could have written yet: clearing those costs nothing. It knows this from the
 // highest word any view has reached, and, below it, by stretches of 2 MB that
 // no view has entered (an array booked and left alone while later ones are
-// used). The pages of stretches just entered are faulted in on another thread
-// while the program goes on.
+// used). The pages of stretches booked or just entered are faulted in on
+// another thread while the program goes on.
 #pragma once
 
 #include <cstdint>
@@ -47,6 +47,9 @@ class WorkArray {
   std::int64_t untouched_from() const { return untouched_ + 1; }
   // Whether word w (1-based) may have been written by some caller.
   bool reached(std::int64_t w) const;
+  // `count` words from word `first` (1-based) are booked and will be used:
+  // their pages may be prepared now. Nothing is written in them.
+  void expect_use(std::int64_t first, std::int64_t count);
 
  private:
   static constexpr int kStretchShift = 19;  // 2^19 words: 2 MB
@@ -57,18 +60,23 @@ class WorkArray {
   void reach(std::int64_t first, std::int64_t end) {
     if (end <= first) return;
     const std::size_t s = stretch_of(first);
-    if (end <= untouched_ && s == stretch_of(end - 1) && entered_[s]) return;
+    if (end <= untouched_ && s == stretch_of(end - 1) && (stretch_[s] & kEntered)) return;
     reach_further(first, end);
   }
   void reach_further(std::int64_t first, std::int64_t end);
+  // Hands the stretch to the page preparer, once.
+  void announce(std::size_t stretch);
   struct Release {
     std::size_t bytes;
     void operator()(std::int32_t* p) const;
   };
   std::unique_ptr<std::int32_t[], Release> words_{nullptr, Release{0}};
   std::int32_t nwiwa_ = 0;
-  std::int64_t untouched_ = 0;         // words 1..untouched_ may have been written
-  std::vector<std::uint8_t> entered_;  // per stretch: 1 once some view reached into it
+  std::int64_t untouched_ = 0;  // words 1..untouched_ may have been written
+  // Per stretch: kEntered once some view reached into it, kAnnounced once its
+  // pages were handed to the preparer.
+  static constexpr std::uint8_t kEntered = 1, kAnnounced = 2;
+  std::vector<std::uint8_t> stretch_;
   // Faults in the pages of words about to be reached; declared after the
   // words, so that it stops before they are given back.
   std::unique_ptr<PagePreparer> pages_;

@@ -118,6 +118,7 @@ TEST_F(FreshArraysTest, BookedArraysAreClearedWithoutWritingFreshStorage) {
   ASSERT_GT(pos, 0);
   const std::int64_t fresh = wa.untouched_from();
   EXPECT_LE(fresh, 2 * static_cast<std::int64_t>(pos) - 1);
+  EXPECT_FALSE(wa.reached(2 * static_cast<std::int64_t>(pos) - 1));  // booked, prepared, unwritten
   ARZERO(io.units, wa, "ELPROP", 17, status);
   EXPECT_EQ(wa.untouched_from(), fresh);
   RealSpan r = real_view(wa, pos, 400000);
