@@ -76,8 +76,7 @@ bool copy_into_work(const char* from, char* to, std::size_t count, bool fold, ch
 
 }  // namespace
 
-bool take_in_line(LineReaderState& s) {
-  const std::string& raw = s.line;
+bool take_in_line(LineReaderState& s, std::string_view raw) {
   std::size_t n = std::min(raw.size(), static_cast<std::size_t>(s.NCHLIN));
   if (n > 0 && raw[0] == s.comment_mark) return false;
   std::size_t first = 0;
@@ -109,16 +108,19 @@ void FIILIN(Units& io, LineReaderState& s) {
   for (;;) {
     s.IERRFL = 0;
     s.NLINE = wrap_add(s.NLINE, 1);
-    // The raw line is kept without the blanks that would pad it to NCHLIN:
-    // they change nothing in the work line.
-    const int rc = io.read_upto(s.LUNRD, s.line, static_cast<std::size_t>(s.NCHLIN));
+    // The raw line, where it lies in the read buffer when it can, without
+    // the blanks that would pad it to NCHLIN: they change nothing in the work
+    // line.
+    std::string_view raw;
+    const int rc = io.read_view(s.LUNRD, raw, s.line, static_cast<std::size_t>(s.NCHLIN));
     if (rc == kEndOfFile) return end_of_file(io, s);
     if (rc != 0) return read_failed(io, s, rc);
     if (s.LUNECH >= 0) {
+      const std::string echo = padded(raw, static_cast<std::size_t>(s.NCHLIN));
       io.write_text(s.LUNECH, " ");
-      io.write(s.LUNECH, padded(s.line, static_cast<std::size_t>(s.NCHLIN)));
+      io.write(s.LUNECH, echo);
     }
-    if (take_in_line(s)) return;
+    if (take_in_line(s, raw)) return;
   }
 }
 

@@ -2,6 +2,8 @@
 // blank-line rules, upper-case folding, line counting and the end-of-file rule.
 #pragma once
 
+#include <string_view>
+
 #include "lineinput/linereader.h"
 #include "platform/units.h"
 
@@ -14,8 +16,9 @@ namespace velkan {
 // allowance with MXEOF != 0 stops the program (throws ProgramStop).
 void FIILIN(Units& io, LineReaderState& s);
 
-// Applies the comment and blank-line rules to the raw line in s.line and, when
-// the line is significant, builds the work line from it. False: skip the line.
-bool take_in_line(LineReaderState& s);
+// Applies the comment and blank-line rules to a raw line (cut to NCHLIN
+// characters, not padded) and, when the line is significant, builds the work
+// line from it. False: skip the line.
+bool take_in_line(LineReaderState& s, std::string_view raw);
 
 }  // namespace velkan

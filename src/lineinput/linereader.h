@@ -26,7 +26,7 @@ struct LineReaderState {
   std::int32_t NLINE = 0;     // lines read, comment and blank lines included
   std::int32_t IERRFL = 0;    // last fetch: 0, minus the I/O status, -999 end of file
 
-  std::string line;       // the raw line, cut to NCHLIN characters, not padded
+  std::string line;       // a raw line that had to be copied out of the read buffer
   std::string work;       // the normalised line, same columns as the raw line
   std::int32_t pos = 1;   // column of the next character to examine
   std::int32_t last = 0;  // column of the last significant character

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <string>
 
 #include "lineinput/itemscan.h"
@@ -56,8 +57,12 @@ bool is_digit_char(char c) {
 constexpr std::uint64_t kZeros = 0x3030303030303030ULL;  // eight '0'
 
 std::uint64_t eight_bytes(const char* p) {
-  std::uint64_t b = 0;  // one load where the machine is little-endian
-  for (int k = 0; k < 8; ++k) b |= std::uint64_t{static_cast<unsigned char>(p[k])} << (8 * k);
+  std::uint64_t b = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&b, p, sizeof b);
+  } else {
+    for (int k = 0; k < 8; ++k) b |= std::uint64_t{static_cast<unsigned char>(p[k])} << (8 * k);
+  }
   return b;
 }
 

@@ -180,6 +180,25 @@ int UnitFile::read(std::string& record, std::size_t cap) {
   return 0;
 }
 
+int UnitFile::read_view(std::string_view& line, std::string& spill, std::size_t cap) {
+  start_reading();
+  if (!after_end_ && rpos_ < rbuf_.size()) {
+    const char* begin = rbuf_.data() + rpos_;
+    if (const void* nl = std::memchr(begin, '\n', rbuf_.size() - rpos_)) {
+      const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
+      // What read() keeps: no carriage return before the line end, at most cap.
+      const std::size_t kept = len > 0 && begin[len - 1] == '\r' ? len - 1 : len;
+      remember_start(logical_position());
+      rpos_ += len + 1;
+      line = std::string_view(begin, std::min(kept, cap));
+      return 0;
+    }
+  }
+  const int rc = read(spill, cap);
+  line = spill;
+  return rc;
+}
+
 // Passes over whole lines of the buffer that cannot be wanted, found by
 // searching for the characters a wanted line must hold (the first character of
 // a beginning, or a NUL byte) instead of looking at every line. It stops at a

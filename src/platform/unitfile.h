@@ -77,6 +77,10 @@ class UnitFile {
 
   // 0, kEndOfFile, or a positive error code. `record` receives at most `cap` characters.
   int read(std::string& record, std::size_t cap);
+  // As read(), but `line` is left looking at the record where it lies in the
+  // read buffer, valid until the next call on this file; a record that runs
+  // past the buffered bytes is read into `spill` and `line` looks at that.
+  int read_view(std::string_view& line, std::string& spill, std::size_t cap);
   // Reads records as read() does until one whose first character other than
   // a blank, among the `cap` it keeps, is one of `firsts` (a blank record
   // counts as a blank; an empty `firsts` takes every record); the records

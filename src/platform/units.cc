@@ -235,6 +235,14 @@ int Units::read_upto(int unit, std::string& record, std::size_t length) {
   return rc;
 }
 
+int Units::read_view(int unit, std::string_view& record, std::string& spill, std::size_t length) {
+  UnitFile* f = unit == 0 || unit == kConsoleIn ? nullptr : file(unit);
+  if (f != nullptr) return f->read_view(record, spill, length);
+  const int rc = read_upto(unit, spill, length);
+  record = spill;
+  return rc;
+}
+
 int Units::read_upto_starting(int unit, std::string& record, std::size_t length, RecordHeads heads,
                               std::int64_t& records) {
   UnitFile* f = unit == 0 || unit == kConsoleIn ? nullptr : file(unit);

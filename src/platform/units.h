@@ -94,6 +94,10 @@ class Units {
   // blanks a padded record would end in carry nothing for a reader that
   // ignores trailing blanks.
   int read_upto(int unit, std::string& record, std::size_t length);
+  // As read_upto(), but `record` is left looking at the record where it lies
+  // in the file's read buffer, valid until the next call on the unit; `spill`
+  // holds it when it does not lie there whole (and for the console).
+  int read_view(int unit, std::string_view& record, std::string& spill, std::size_t length);
   // Reads records as read_upto() does until a wanted one (is_wanted_record:
   // its text from its first character other than a blank begins with one of
   // `heads`, or it holds a NUL byte). The records before it count as read,

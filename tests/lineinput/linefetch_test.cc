@@ -51,7 +51,7 @@ TEST(LineFetch, WorkLineColumnsTabsAndTrailingComments) {
     s.trail_mark = c.trail;
     s.line = c.raw;
     s.line.resize(132, ' ');
-    ASSERT_TRUE(take_in_line(s)) << c.raw;
+    ASSERT_TRUE(take_in_line(s, s.line)) << c.raw;
     EXPECT_EQ(s.work.substr(0, static_cast<std::size_t>(s.last)), c.work) << c.raw;
     EXPECT_EQ(s.pos, c.pos) << c.raw;
     EXPECT_EQ(s.last, c.last) << c.raw;
@@ -109,7 +109,7 @@ TEST(LineFetch, WorkLineAsTheRulesBuildItOnRandomLines) {
     for (char& c : s.line) c = any(alphabet);
     const Literal want =
         literal_take_in(s.line, s.NCHLIN, s.comment_mark, s.trail_mark, s.IUPCAS == 1);
-    ASSERT_EQ(take_in_line(s), want.taken) << s.line;
+    ASSERT_EQ(take_in_line(s, s.line), want.taken) << s.line;
     if (!want.taken) continue;
     ASSERT_EQ(s.work, want.work) << s.line;
     ASSERT_EQ(s.pos, want.pos) << s.line;

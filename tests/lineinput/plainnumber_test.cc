@@ -133,7 +133,7 @@ TEST(PlainNumber, GivesWhatTheRecognisersGiveOnMillionsOfFields) {
     s.separator = make.pick_int(0, 1) == 0 ? ',' : ' ';
     s.IUPCAS = make.pick_int(0, 9) == 0 ? 0 : 1;
     s.line = make.line(s.separator);
-    if (!take_in_line(s)) continue;
+    if (!take_in_line(s, s.line)) continue;
     // Values a failed attempt must leave alone.
     s.last_int = round;
     s.last_digit = round % 7;

@@ -56,7 +56,7 @@ inline LineReaderState state_of(std::string_view line, std::int32_t ncmtch = 8) 
   s.NCMTCH = ncmtch;
   s.line = std::string(line);
   s.line.resize(static_cast<std::size_t>(s.NCHLIN), ' ');
-  take_in_line(s);
+  take_in_line(s, s.line);
   return s;
 }
 

@@ -127,6 +127,40 @@ TEST(Units, BackspaceIntoAnEarlierReadChunk) {
   EXPECT_EQ(next(io), "<eof>");
 }
 
+// Records looked at in the read buffer are the records read_upto copies out:
+// lines of every length, CR LF or LF, cut to the length asked for, across the
+// borders of the buffer, with backspaces between, up to a last line without
+// a line end.
+TEST(Units, ViewsOfRecordsAreTheRecordsCopiedOut) {
+  std::mt19937 rng(1208);
+  const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  std::string text;
+  while (text.size() < (std::size_t{5} << 19)) {
+    std::string line(static_cast<std::size_t>(below(9) == 0 ? below(400) : below(140)), 'a');
+    for (char& c : line) c = static_cast<char>(' ' + below(95));
+    text += line + (below(3) == 0 ? "\r\n" : "\n");
+  }
+  text += "last";
+  test::TestIo io;
+  const std::string path = open_with(io, text);
+  ASSERT_EQ(io.units.open(kUnit + 1, path, FileStatus::kOld), 0);
+  std::string copied, spill, last_read;
+  std::string_view viewed;
+  for (std::int64_t records = 0;; ++records) {
+    if (below(50) == 0) {
+      io.units.backspace(kUnit);
+      io.units.backspace(kUnit + 1);
+    }
+    const std::size_t cap = below(4) == 0 ? 40 : 132;
+    const int want = io.units.read_upto(kUnit, copied, cap);
+    ASSERT_EQ(io.units.read_view(kUnit + 1, viewed, spill, cap), want) << records;
+    if (want != 0) break;
+    ASSERT_EQ(viewed, copied) << records;
+    last_read = copied;
+  }
+  EXPECT_EQ(last_read, "last");
+}
+
 TEST(Units, BackspaceFarBeyondTheRecordsRead) {
   // Long records (more than one backward scan step) and more backspaces than
   // the table remembers starts for.
