@@ -1,11 +1,7 @@
 // Plain numbers: the shared arithmetic and the fast path of the item reader.
 #include "lineinput/plainnumber.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
-#include <cstring>
-#include <string>
 
 #include "lineinput/itemscan.h"
 #include "platform/int32arith.h"
@@ -50,60 +46,6 @@ std::array<double, 2 * kTabledExponent + 1> make_powers() {
 
 bool is_digit_char(char c) {
   return c >= '0' && c <= '9';
-}
-
-// Digits eight at a time: the eight bytes from a column (the first in the
-// lowest byte), how many of them lead as digits, and the value of those.
-constexpr std::uint64_t kZeros = 0x3030303030303030ULL;  // eight '0'
-
-std::uint64_t eight_bytes(const char* p) {
-  std::uint64_t b = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(&b, p, sizeof b);
-  } else {
-    for (int k = 0; k < 8; ++k) b |= std::uint64_t{static_cast<unsigned char>(p[k])} << (8 * k);
-  }
-  return b;
-}
-
-// A byte is a digit when its high half is 3 and stays 3 with 6 added. A carry
-// out of a byte above 0xF9 only reaches bytes after the first non-digit.
-std::int32_t leading_digit_count(std::uint64_t b) {
-  constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ULL;
-  const std::uint64_t not_digit =
-      ((b & kHigh) ^ kZeros) | (((b + 0x0606060606060606ULL) & kHigh) ^ kZeros);
-  return not_digit == 0 ? 8 : std::countr_zero(not_digit) / 8;
-}
-
-// The value of the first n (1..8) digits of b.
-std::uint64_t leading_digits_value(std::uint64_t b, std::int32_t n) {
-  // Digit values, the later bytes shifted out and zeros shifted in before them.
-  std::uint64_t v = (b - kZeros) << (8 * (8 - n));
-  v = v * 10 + (v >> 8);  // pairs of digits
-  v = ((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32)) +
-       ((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32))) >>
-      32;
-  return v & 0xFFFFFFFFULL;
-}
-
-constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,
-                                           100000, 1000000, 10000000, 100000000};
-
-// Digits from index i of the work line up to index `last`, accumulated into
-// `digits` as value * 10 + digit modulo 2^64; returns the index after them.
-std::int32_t scan_digits(const std::string& work, std::int32_t i, std::int32_t last,
-                         std::uint64_t& digits) {
-  const char* w = work.data();
-  while (i + 8 <= static_cast<std::int32_t>(work.size())) {
-    const std::uint64_t b = eight_bytes(w + i);
-    const std::int32_t n = std::min(leading_digit_count(b), last - i);
-    if (n <= 0) return i;
-    digits = digits * kPowersOfTen[n] + leading_digits_value(b, n);
-    i += n;
-    if (n < 8) return i;
-  }
-  for (; i < last && is_digit_char(w[i]); ++i) digits = digits * 10 + (w[i] - '0');
-  return i;
 }
 
 // Integers of this many digits are below 2^53, where every double step of
@@ -168,7 +110,7 @@ bool take_plain_number(LineReaderState& s, std::int32_t& type, double& value) {
   // that value * 10 + digit builds.
   std::uint64_t digits = 0;
   const std::int32_t int_from = i;
-  i = scan_digits(s.work, i, last, digits);
+  for (; i < last && is_digit_char(w[i]); ++i) digits = digits * 10 + (w[i] - '0');
   const std::int32_t int_digits = i - int_from;
   const auto whole = static_cast<std::int32_t>(static_cast<std::uint32_t>(digits));
   if (int_digits > 0 && ends_item(i)) {
