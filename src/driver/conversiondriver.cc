@@ -75,6 +75,18 @@ bool open_store(Units& io, WorkArray& wa, std::int32_t nwiwa) {
   return status == 0;
 }
 
+// The node, element and property tables that the next readers book, announced
+// as soon as the model's size is known, so that their pages are faulted in
+// while the listing is read. Nothing is announced when they would not fit:
+// their booking fails then anyway.
+void expect_model_tables(Conversion& c) {
+  if (c.nel <= 0 || c.nnp <= 0 || c.mxgepr <= 0) return;
+  const std::int64_t words =
+      node_table_words(c.nnp) + element_table_words(c.nel) + property_table_words(c.nel, c.mxgepr);
+  if (words > ARFREE(c.wa)) return;
+  c.wa.expect_use(DMSINF(c.wa, 4), words);
+}
+
 bool read_model(Conversion& c) {
   using Reader = void (*)(Units&, WorkArray&, int, int, int, std::int32_t&);
   const Reader readers[] = {TRX_Size, TRX_Node, TRX_Elem, TRX_Prop};
@@ -89,6 +101,7 @@ bool read_model(Conversion& c) {
       c.nnp = GTSTRU(c.io, mstru, "NNP", LPU, status);
       c.mxgepr = GTSTRU(c.io, mstru, "MXGEPR", LPU, status);
       c.mxmapr = GTSTRU(c.io, mstru, "MXMAPR", LPU, status);
+      expect_model_tables(c);
     }
   }
   return true;

@@ -39,6 +39,11 @@ ElementArrays book_elements(Units& io, WorkArray& wa, std::int32_t NEL, int lpu,
 
 }  // namespace
 
+std::int64_t element_table_words(std::int32_t NEL) {
+  const std::int64_t n = NEL;
+  return n + 2 * n + (n + 1);  // MELEX, MNPC, MPMNPC
+}
+
 void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
   const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);

@@ -12,4 +12,7 @@ namespace velkan {
 // MELEX, MNPC, MPMNPC from "*** ELEMENT DATA ***".
 void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
 
+// The words TRX_Elem books for NEL elements.
+std::int64_t element_table_words(std::int32_t NEL);
+
 }  // namespace velkan

@@ -36,6 +36,11 @@ NodeArrays book_nodes(Units& io, WorkArray& wa, std::int32_t NNP, int lpu, std::
 
 }  // namespace
 
+std::int64_t node_table_words(std::int32_t NNP) {
+  const std::int64_t n = NNP;
+  return n + 6 * n + 2 * 3 * n + 1;  // MNPEX, NBOUN, TCOORD from an even word
+}
+
 void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
   const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);

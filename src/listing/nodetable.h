@@ -12,4 +12,7 @@ namespace velkan {
 // MNPEX, NBOUN, TCOORD from "*** KINEMATIC VARIABLES ***".
 void TRX_Node(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
 
+// The words TRX_Node books for NNP nodes, alignment included.
+std::int64_t node_table_words(std::int32_t NNP);
+
 }  // namespace velkan

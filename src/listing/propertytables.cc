@@ -180,6 +180,12 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
 
 }  // namespace
 
+std::int64_t property_table_words(std::int32_t NEL, std::int32_t MXGEPR) {
+  const std::int64_t rows = static_cast<std::int64_t>(NEL) * MXGEPR;
+  // MEXGEO, MGETYP, MHINGE; TCRGEO and ELPROP, each from an even word.
+  return 3 * static_cast<std::int64_t>(NEL) + 2 * (2 * rows + 1);
+}
+
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
   std::int32_t lerr = 0;
   const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);

@@ -13,4 +13,8 @@ namespace velkan {
 // ELPROP, MHINGE and the empty cross-section arrays from the property tables.
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
 
+// The words TRX_Prop books for NEL elements of MXGEPR property words,
+// alignment included.
+std::int64_t property_table_words(std::int32_t NEL, std::int32_t MXGEPR);
+
 }  // namespace velkan

@@ -3,6 +3,7 @@
 
 #include "listing/propsections.h"
 #include "listingfixture.h"
+#include "store/dmssetup.h"
 
 namespace velkan {
 namespace {
@@ -108,6 +109,22 @@ TEST_F(PropTest, ATitleRightAfterATableStartsItsOwnTable) {
   ASSERT_EQ(pass(TRX_Prop), 0);
   EXPECT_EQ(word(1, 1), 1.0);
   EXPECT_EQ(word(1, 8), 11.0);
+}
+
+// The words the readers book, known from the model's size before they run
+// (their pages are prepared ahead), are the words they do book, up to the
+// word that puts a real array on an even word.
+TEST_F(PropTest, TheReadersBookTheWordsAnnouncedForThem) {
+  load(kMesh + kProperties);
+  ASSERT_EQ(pass(TRX_Size), 0);
+  const std::int64_t before = DMSINF(wa, 4);
+  const std::int64_t announced = node_table_words(parameter("NNP")) +
+                                 element_table_words(parameter("NEL")) +
+                                 property_table_words(parameter("NEL"), parameter("MXGEPR"));
+  for (auto* reader : {TRX_Node, TRX_Elem, TRX_Prop}) ASSERT_EQ(pass(reader), 0);
+  const std::int64_t booked = DMSINF(wa, 4) - before;
+  EXPECT_LE(booked, announced);
+  EXPECT_GE(booked, announced - 3);  // TCOORD, TCRGEO, ELPROP
 }
 
 }  // namespace
