@@ -28,7 +28,7 @@ struct PagePreparer::Worker {
   std::mutex lock;
   std::condition_variable wake;
   std::vector<Range> pending;  // guarded by lock
-  bool stop = false;          // guarded by lock
+  bool stop = false;           // guarded by lock
   std::thread thread;
 
   explicit Worker(char* block) {
