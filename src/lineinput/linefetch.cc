@@ -116,9 +116,11 @@ void FIILIN(Units& io, LineReaderState& s) {
     if (rc == kEndOfFile) return end_of_file(io, s);
     if (rc != 0) return read_failed(io, s, rc);
     if (s.LUNECH >= 0) {
-      const std::string echo = padded(raw, static_cast<std::size_t>(s.NCHLIN));
+      // The echo may go to any unit, the one read included: the line leaves
+      // the read buffer before anything is written.
+      if (raw.data() != s.line.data()) raw = s.line.assign(raw);
       io.write_text(s.LUNECH, " ");
-      io.write(s.LUNECH, echo);
+      io.write(s.LUNECH, padded(raw, static_cast<std::size_t>(s.NCHLIN)));
     }
     if (take_in_line(s, raw)) return;
   }
