@@ -178,20 +178,26 @@ int UnitFile::read(std::string& record, std::size_t cap) {
   return 0;
 }
 
+// The next record where it lies whole in the read buffer, as read() would
+// keep it (no carriage return before its line end, at most `cap`
+// characters), moved past and remembered; false when it does not lie there
+// whole.
+bool UnitFile::take_buffered(std::string_view& line, std::size_t cap) {
+  if (after_end_ || rpos_ >= rbuf_.size()) return false;
+  const char* begin = rbuf_.data() + rpos_;
+  const void* nl = std::memchr(begin, '\n', rbuf_.size() - rpos_);
+  if (nl == nullptr) return false;
+  const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
+  const std::size_t kept = len > 0 && begin[len - 1] == '\r' ? len - 1 : len;
+  remember_start(logical_position());
+  rpos_ += len + 1;
+  line = std::string_view(begin, std::min(kept, cap));
+  return true;
+}
+
 int UnitFile::read_view(std::string_view& line, std::string& spill, std::size_t cap) {
   start_reading();
-  if (!after_end_ && rpos_ < rbuf_.size()) {
-    const char* begin = rbuf_.data() + rpos_;
-    if (const void* nl = std::memchr(begin, '\n', rbuf_.size() - rpos_)) {
-      const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
-      // What read() keeps: no carriage return before the line end, at most cap.
-      const std::size_t kept = len > 0 && begin[len - 1] == '\r' ? len - 1 : len;
-      remember_start(logical_position());
-      rpos_ += len + 1;
-      line = std::string_view(begin, std::min(kept, cap));
-      return 0;
-    }
-  }
+  if (take_buffered(line, cap)) return 0;
   const int rc = read(spill, cap);
   line = spill;
   return rc;
@@ -268,10 +274,8 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, RecordHeads he
   start_reading();
   for (;;) {
     if (!after_end_) pass_unwanted(cap, heads, records);
-    const char* begin = rbuf_.data() + rpos_;
-    const std::size_t avail = rbuf_.size() - rpos_;
-    const void* nl = after_end_ || avail == 0 ? nullptr : std::memchr(begin, '\n', avail);
-    if (nl == nullptr) {
+    std::string_view line;
+    if (!take_buffered(line, cap)) {
       // The end of the buffer or of the file: the record is read the ordinary way.
       const int rc = read(record, cap);
       if (rc != 0) return rc;
@@ -279,16 +283,9 @@ int UnitFile::read_starting(std::string& record, std::size_t cap, RecordHeads he
       if (is_wanted_record(heads, record)) return 0;
       continue;
     }
-    const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - begin);
-    // What read() would keep: the line without a carriage return before its
-    // end, cut to `cap` characters.
-    const std::size_t line = len > 0 && begin[len - 1] == '\r' ? len - 1 : len;
-    const std::size_t kept = std::min(line, cap);
-    remember_start(logical_position());
-    rpos_ += len + 1;
     ++records;
-    if (is_wanted_record(heads, std::string_view(begin, kept))) {
-      record.assign(begin, kept);
+    if (is_wanted_record(heads, line)) {
+      record.assign(line);
       return 0;
     }
   }

@@ -115,6 +115,7 @@ class UnitFile {
   void remember_start(std::int64_t offset);
   void pass_unwanted(std::size_t cap, RecordHeads heads, std::int64_t& records);
   void pass_lines(std::size_t to, std::int64_t& records);
+  bool take_buffered(std::string_view& line, std::size_t cap);
   void forget_starts() { starts_count_ = 0; }
   std::int64_t previous_record_start(std::int64_t offset);
   bool line_ends_before(std::int64_t offset);
