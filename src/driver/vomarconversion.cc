@@ -13,6 +13,7 @@
 #include "lineinput/charutil.h"
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
+#include "process/propertybuilder.h"
 #include "process/propertymerging.h"
 #include "store/numberlookup.h"
 #include "store/structurerecords.h"
@@ -117,8 +118,8 @@ Outcome vomar_conversion(Conversion& c) {
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
   if (!find_model(c, m) || !build_model_properties(c, m)) return Outcome::kFailed;
-  if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, m.MXMAPR, m.NMA, m.MELMAT,
-             m.MATYP, m.MEXMAT, "NMA") ||
+  if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, kMaterialRowReals, m.NMA,
+             m.MELMAT, m.MATYP, m.MEXMAT, "NMA") ||
       !merge(c, m, " Shrinking Geometries within tol :", m.TCRGEO, m.MXGEPR, m.NGE, m.MELGEO,
              m.MGETYP, m.MEXGEO, "NGE")) {
     return Outcome::kFailed;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "process/propertybuilder.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/structurerecords.h"
@@ -38,8 +39,8 @@ bool book_tables(Conversion& c, VomarModel& m) {
     return book_ints(c.io, c.wa, name, n, type, LPU, status);
   };
   // Booked here, viewed only once cleared: fresh storage is never written with zeros.
-  const auto reals = [&](std::string_view name, std::int64_t n) {
-    return book_array(c.io, c.wa, name, n, "STRU", "RE", LPU, status);
+  const auto reals = [&](std::string_view name, std::int64_t n, Preparation pages) {
+    return book_array(c.io, c.wa, name, n, "STRU", "RE", LPU, status, pages);
   };
   m.MELTYP = ints("MELTYP", nel);
   m.MELMAT = ints("MELMAT", nel);
@@ -57,14 +58,16 @@ bool book_tables(Conversion& c, VomarModel& m) {
   m.MEXTRA = ints("MEXTRA", 0);
   m.MSCRA = ints("MSCRA", scratch);
   m.MSKPNP = ints("MSKPNP", scratch, "SKIP");
-  const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR);
-  const std::int32_t sugeo = reals("TSUGEO", nel * m.MXGEPR);
-  const std::int32_t mapa = reals("TMAPA", materials * m.MXMAPR);
+  // Surface and material rows are kept packed: only the start of those
+  // bookings is ever used, and the rest is never touched.
+  const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR, Preparation::kAtBooking);
+  const std::int32_t sugeo = reals("TSUGEO", nel * m.MXGEPR, Preparation::kAsReached);
+  const std::int32_t mapa = reals("TMAPA", materials * m.MXMAPR, Preparation::kAsReached);
   if (status != 0) return false;
   for (const char* name : {"TCRGEO", "TSUGEO", "TMAPA"}) ARZERO(c.io, c.wa, name, LPU, status);
   m.TCRGEO = real_view(c.wa, crgeo, nel * m.MXGEPR);
-  m.TSUGEO = real_view(c.wa, sugeo, nel * m.MXGEPR);
-  m.TMAPA = real_view(c.wa, mapa, materials * m.MXMAPR);
+  m.TSUGEO = real_view(c.wa, sugeo, nel * kSurfaceRowReals);
+  m.TMAPA = real_view(c.wa, mapa, materials * kMaterialRowReals);
   return status == 0;
 }
 

@@ -75,7 +75,7 @@ bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, Real
   }
   const std::int64_t geo = nel * mxgepr;
   return has_room(elprop.size(), geo) && has_room(tcrgeo.size(), geo) &&
-         has_room(tsugeo.size(), geo) && has_room(tmapa.size(), nel * mxmapr);
+         has_room(tsugeo.size(), nel * kSurfaceRowReals) && has_room(tmapa.size(), nel * mxmapr);
 }
 
 // The error block on the message unit and on the console (once when they are one).
@@ -112,7 +112,7 @@ void MKPROP(Units& io, std::int32_t NEL, std::int32_t /*NNP*/, RealSpan ELPROP, 
     const PropRow p{geo_row(ELPROP, i)};
     const bool hinge = MHINGE[i] == 1;
     fill_cross_section(geo_row(TCRGEO, i), p);
-    fill_surface(geo_row(TSUGEO, i), p);
+    fill_surface(TSUGEO.subspan(i * kSurfaceRowReals, kSurfaceRowReals), p);
     fill_material(TMAPA.subspan(i * MXMAPR, MXMAPR), p, hinge);
     const auto e = static_cast<std::int32_t>(i + 1);
     MGETYP[i] = kGenBeamType;

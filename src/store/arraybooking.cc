@@ -69,10 +69,10 @@ void register_booking(Booking& b, Register& reg, std::int32_t number, bool impli
   if (DMSINF(b.wa, 3) == 0) ARZERO(b.io, b.wa, b.name, b.lpu, b.status);
 }
 
-}  // namespace
-
-void ARBOOK(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos, std::int64_t count,
-            std::string_view type, std::string_view dtype, std::int32_t lpu, std::int32_t& status) {
+// Books the array; a new one's pages go to the page preparer when `prepare`.
+void book(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos, std::int64_t count,
+          std::string_view type, std::string_view dtype, std::int32_t lpu, std::int32_t& status,
+          bool prepare) {
   const std::string_view nm = trimmed(name);
   Booking b{io, wa, nm, lpu, status};
   const std::string nms(nm);
@@ -114,7 +114,20 @@ void ARBOOK(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos, 
   register_booking(b, reg, DMSNUM(io, wa, nm, 0), implicit, !existing, count, type, dtype, w, pos);
   if (DMSSTA(wa) < 0) return b.fail("");
   // The system may hand out the array's pages while the program still reads.
-  wa.expect_use(static_cast<std::int64_t>(pos - 1) * w + 1, count * w);
+  if (prepare) wa.expect_use(static_cast<std::int64_t>(pos - 1) * w + 1, count * w);
+}
+
+}  // namespace
+
+void ARBOOK(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos, std::int64_t count,
+            std::string_view type, std::string_view dtype, std::int32_t lpu, std::int32_t& status) {
+  book(io, wa, name, pos, count, type, dtype, lpu, status, true);
+}
+
+void book_unprepared(Units& io, WorkArray& wa, std::string_view name, std::int32_t& pos,
+                     std::int64_t count, std::string_view type, std::string_view dtype,
+                     std::int32_t lpu, std::int32_t& status) {
+  book(io, wa, name, pos, count, type, dtype, lpu, status, false);
 }
 
 }  // namespace velkan

@@ -20,10 +20,14 @@ std::int32_t found(Units& io, WorkArray& wa, std::string_view name, std::int32_t
 
 std::int32_t book_array(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
                         std::string_view type, std::string_view dtype, std::int32_t lpu,
-                        std::int32_t& status) {
+                        std::int32_t& status, Preparation pages) {
   const std::int32_t before = status;
   std::int32_t pos = 0;
-  ARBOOK(io, wa, name, pos, count, type, dtype, lpu, status);
+  if (pages == Preparation::kAsReached) {
+    book_unprepared(io, wa, name, pos, count, type, dtype, lpu, status);
+  } else {
+    ARBOOK(io, wa, name, pos, count, type, dtype, lpu, status);
+  }
   return status == before ? pos : 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "process/propertybuilder.h"
 #include "process/realvec.h"
 #include "support/testio.h"
 
@@ -47,6 +48,10 @@ TEST(Mkhing, AddsOnePairOfCurvesAndTheReferences) {
     EXPECT_EQ(m.word(5, k), 0.0) << "ordinary material, word " << k;
     EXPECT_EQ(m.word(6, k), axial[k - 1]) << "axial word " << k;
     EXPECT_EQ(m.word(7, k), bending[k - 1]) << "bending word " << k;
+  }
+  // Material rows are kept packed: nothing past their stored words is written.
+  for (std::int32_t r = 1; r <= 7; ++r) {
+    for (int k = kMaterialRowReals + 1; k <= kMapr; ++k) EXPECT_EQ(m.word(r, k), 0.0) << r;
   }
 }
 

@@ -109,6 +109,28 @@ TEST(Mkpmap, EqualsThePairwiseLoopOnRandomTables) {
   EXPECT_EQ(imap, (std::vector<std::int32_t>{-3, -3}));
 }
 
+// Rows kept packed, without the zero words that end every row, merge as the
+// full rows do: exact zeros are always equal.
+TEST(Mkpmap, ZeroWordsEndingEveryRowChangeNothing) {
+  std::mt19937 rng(20261208);
+  for (int round = 0; round < 100; ++round) {
+    const std::int32_t packed = 1 + round % 4, full = packed + 1 + round % 7;
+    const std::int32_t npr = std::uniform_int_distribution<std::int32_t>(1, 80)(rng);
+    std::vector<double> t = random_table(rng, packed, npr), padded;
+    for (std::int32_t r = 0; r < npr; ++r) {
+      const auto row = t.begin() + static_cast<std::ptrdiff_t>(r) * packed;
+      padded.insert(padded.end(), row, row + packed);
+      padded.insert(padded.end(), static_cast<std::size_t>(full - packed), 0.0);
+    }
+    for (const double tol : {1e-6, 0.5, 1e-300}) {
+      std::vector<std::int32_t> a(static_cast<std::size_t>(npr)), b(a.size());
+      ASSERT_TRUE(MKPMAP(test::reals(t), packed, npr, tol, a));
+      ASSERT_TRUE(MKPMAP(test::reals(padded), full, npr, tol, b));
+      ASSERT_EQ(a, b) << "round " << round << " tol " << tol;
+    }
+  }
+}
+
 TEST(Mkpmap, EqualsThePairwiseLoopWhenColumnsMustBeSampled) {
   std::mt19937 rng(7);
   const std::int32_t mxpr = 4, npr = 4000;

@@ -59,7 +59,7 @@ TEST(Mkprop, BuildsCrossSectionSurfaceAndMaterialRows) {
   Builder b(4);
   b.row(1, {{4, 2e10}, {1, 3e10}, {2, 5e9}, {9, 0.5}});
   b.row(2, {{5, 100.0}, {8, 0.0}, {4, 1e10}});
-  b.row(3, {{4, 1e10}, {1, 1e10}});
+  b.row(3, {{4, 1e10}, {1, 1e10}, {9, 2.0}});
   b.mhinge[2] = 1;
   b.row(4, {{8, 0.2}, {27, 1025.0}, {5, 50.0}, {4, 2e10}});
   ASSERT_EQ(b.run(io.units), 0);
@@ -81,6 +81,11 @@ TEST(Mkprop, BuildsCrossSectionSurfaceAndMaterialRows) {
   // the 50 kg/m of the pipe gives 82.2012987, scaled by the reference modulus
   // 1e10 / 2e10 to 41.1006494 (the double pi would give 41.1006623).
   EXPECT_NEAR(b.mat(4, 4), 41.1006494, 1e-7);
+  // Surface and material rows are kept packed: nothing past their stored words.
+  EXPECT_DOUBLE_EQ(b.tsugeo[2 * kSurfaceRowReals + 1], 2.0);  // word 2 of element 3: its w9
+  for (std::int32_t e = 1; e <= 4; ++e) {
+    for (int k = kMaterialRowReals + 1; k <= kMapr; ++k) EXPECT_EQ(b.mat(e, k), 0.0) << e;
+  }
   for (int k = 1; k <= 6; ++k) EXPECT_EQ(b.mat(3, k), 0.0);
   EXPECT_DOUBLE_EQ(b.geo(3, 1), 1.0);  // a hinge's cross-section is built all the same
 
