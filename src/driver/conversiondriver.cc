@@ -77,14 +77,23 @@ bool open_store(Units& io, WorkArray& wa, std::int32_t nwiwa) {
 
 // The node, element and property tables that the next readers book, announced
 // as soon as the model's size is known, so that their pages are faulted in
-// while the listing is read. Nothing is announced when they would not fit:
-// their booking fails then anyway.
+// while the listing is read, each from its start and in the order the readers
+// fill them (the pages announced last are prepared first); the cross-section
+// table, which only a Vomar conversion fills, comes last. Nothing is announced
+// when they would not fit: their booking fails then anyway.
 void expect_model_tables(Conversion& c) {
   if (c.nel <= 0 || c.nnp <= 0 || c.mxgepr <= 0) return;
-  const std::int64_t words =
-      node_table_words(c.nnp) + element_table_words(c.nel) + property_table_words(c.nel, c.mxgepr);
-  if (words > ARFREE(c.wa)) return;
-  c.wa.expect_use(DMSINF(c.wa, 4), words);
+  const std::int64_t nodes = node_table_words(c.nnp), elements = element_table_words(c.nel);
+  const std::int64_t properties = property_table_words(c.nel, c.mxgepr);
+  if (nodes + elements + properties > ARFREE(c.wa)) return;
+  const std::int64_t rows = property_row_table_words(c.nel, c.mxgepr);
+  const std::int64_t first = DMSINF(c.wa, 4), props = first + nodes + elements;
+  const std::int64_t index = properties - 2 * rows;   // MEXGEO, MGETYP, MHINGE
+  c.wa.expect_use(props + index, rows);               // TCRGEO
+  c.wa.expect_use(props + index + rows, rows, true);  // ELPROP
+  c.wa.expect_use(props, index, true);
+  c.wa.expect_use(first + nodes, elements, true);
+  c.wa.expect_use(first, nodes, true);
 }
 
 bool read_model(Conversion& c) {

@@ -180,10 +180,13 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
 
 }  // namespace
 
+std::int64_t property_row_table_words(std::int32_t NEL, std::int32_t MXGEPR) {
+  return 2 * static_cast<std::int64_t>(NEL) * MXGEPR + 1;  // from an even word
+}
+
 std::int64_t property_table_words(std::int32_t NEL, std::int32_t MXGEPR) {
-  const std::int64_t rows = static_cast<std::int64_t>(NEL) * MXGEPR;
-  // MEXGEO, MGETYP, MHINGE; TCRGEO and ELPROP, each from an even word.
-  return 3 * static_cast<std::int64_t>(NEL) + 2 * (2 * rows + 1);
+  // MEXGEO, MGETYP, MHINGE; TCRGEO and ELPROP.
+  return 3 * static_cast<std::int64_t>(NEL) + 2 * property_row_table_words(NEL, MXGEPR);
 }
 
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {

@@ -14,7 +14,9 @@ namespace velkan {
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
 
 // The words TRX_Prop books for NEL elements of MXGEPR property words,
-// alignment included.
+// alignment included: three integer arrays of NEL, then TCRGEO and ELPROP of
+// property_row_table_words each.
 std::int64_t property_table_words(std::int32_t NEL, std::int32_t MXGEPR);
+std::int64_t property_row_table_words(std::int32_t NEL, std::int32_t MXGEPR);
 
 }  // namespace velkan

@@ -33,13 +33,13 @@ void WorkArray::reach_further(std::int64_t first, std::int64_t end) {
   }
 }
 
-void WorkArray::expect_use(std::int64_t first, std::int64_t count) {
+void WorkArray::expect_use(std::int64_t first, std::int64_t count, bool ahead) {
   const std::int64_t from = std::max<std::int64_t>(first, 1) - 1;
   const std::int64_t end =
       std::min<std::int64_t>(first - 1 + std::max<std::int64_t>(count, 0), nwiwa_);
-  for (std::int64_t w = from; w < end; w = ((w >> kStretchShift) + 1) << kStretchShift) {
-    announce(stretch_of(w));
-  }
+  if (end <= from) return;
+  const std::size_t low = stretch_of(from), high = stretch_of(end - 1);
+  for (std::size_t k = 0; k <= high - low; ++k) announce(ahead ? high - k : low + k);
 }
 
 void WorkArray::announce(std::size_t stretch) {

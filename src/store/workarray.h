@@ -48,8 +48,11 @@ class WorkArray {
   // Whether word w (1-based) may have been written by some caller.
   bool reached(std::int64_t w) const;
   // `count` words from word `first` (1-based) are booked and will be used:
-  // their pages may be prepared now. Nothing is written in them.
-  void expect_use(std::int64_t first, std::int64_t count);
+  // their pages may be prepared now. Nothing is written in them. The pages
+  // announced last are prepared first: for words about to be written from
+  // their start, the preparer begins at their end and meets the writer; for
+  // words that will be written later, `ahead` has it begin at their start.
+  void expect_use(std::int64_t first, std::int64_t count, bool ahead = false);
 
  private:
   static constexpr int kStretchShift = 19;  // 2^19 words: 2 MB

@@ -1,8 +1,11 @@
 // The element property reader.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "listing/propsections.h"
 #include "listingfixture.h"
+#include "store/arraylookup.h"
 #include "store/dmssetup.h"
 
 namespace velkan {
@@ -125,6 +128,12 @@ TEST_F(PropTest, TheReadersBookTheWordsAnnouncedForThem) {
   const std::int64_t booked = DMSINF(wa, 4) - before;
   EXPECT_LE(booked, announced);
   EXPECT_GE(booked, announced - 3);  // TCOORD, TCRGEO, ELPROP
+  // ELPROP, prepared before TCRGEO, ends the property tables: it starts where
+  // it is announced to, up to the alignment words.
+  std::int32_t status = 0;
+  const std::int64_t elprop = 2 * std::int64_t{ARGTIP(io.units, wa, "ELPROP", 17, status)} - 1;
+  const std::int64_t rows = property_row_table_words(parameter("NEL"), parameter("MXGEPR"));
+  EXPECT_LE(std::abs(elprop - (before + announced - rows)), 3);
 }
 
 }  // namespace
