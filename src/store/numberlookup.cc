@@ -18,16 +18,42 @@ SignedKeys sorted_keys(ConstIntSpan keys) {
     if (k > 0) s.positive.push_back(k);
     if (k < 0) s.negative.push_back(k);
   }
-  std::sort(s.positive.begin(), s.positive.end());
-  std::sort(s.negative.begin(), s.negative.end());
+  // Numbers of nodes and elements mostly come ascending already.
+  if (!std::is_sorted(s.positive.begin(), s.positive.end()))
+    std::sort(s.positive.begin(), s.positive.end());
+  if (!std::is_sorted(s.negative.begin(), s.negative.end()))
+    std::sort(s.negative.begin(), s.negative.end());
   return s;
 }
 
-// Number of positive keys smaller than k (k > 0).
-std::int32_t positives_below(const SignedKeys& s, std::int32_t k) {
-  return static_cast<std::int32_t>(std::lower_bound(s.positive.begin(), s.positive.end(), k) -
-                                   s.positive.begin());
-}
+// Numbers of positive keys smaller than k (k > 0), for keys asked mostly in
+// ascending order: a search starts where the one before ended and gallops
+// forward; a key below the one before starts from the beginning.
+class PositivesBelow {
+ public:
+  explicit PositivesBelow(const SignedKeys& s) : v_(s.positive) {}
+  std::int32_t operator()(std::int32_t k) {
+    if (k < last_) at_ = 0;
+    last_ = k;
+    std::size_t lo = at_, hi = at_, step = 1;
+    while (hi < v_.size() && v_[hi] < k) {  // every value before lo is below k
+      lo = hi + 1;
+      hi = at_ + step;
+      step *= 2;
+    }
+    hi = std::min(hi, v_.size());
+    const auto first = v_.begin();
+    at_ = static_cast<std::size_t>(std::lower_bound(first + static_cast<std::ptrdiff_t>(lo),
+                                                    first + static_cast<std::ptrdiff_t>(hi), k) -
+                                   first);
+    return static_cast<std::int32_t>(at_);
+  }
+
+ private:
+  const std::vector<std::int32_t>& v_;
+  std::size_t at_ = 0;
+  std::int32_t last_ = 0;
+};
 
 // Number of negative keys between k (k < 0) and 0.
 std::int32_t negatives_above(const SignedKeys& s, std::int32_t k) {
@@ -53,10 +79,11 @@ std::int32_t IVFND(std::int32_t value, ConstIntSpan v) {
 void IVORD(std::int32_t n, std::int32_t nneg, ConstIntSpan keys, IntSpan order) {
   keys = first_n(keys, n);
   const SignedKeys s = sorted_keys(keys);
+  PositivesBelow positives_below(s);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const std::int32_t k = keys[i];
     std::int64_t place = 0;
-    if (k > 0) place = 1 + positives_below(s, k);
+    if (k > 0) place = 1 + positives_below(k);
     if (k < 0) place = static_cast<std::int64_t>(n) - nneg + 1 + negatives_above(s, k);
     if (place >= 1 && place <= n && place <= static_cast<std::int64_t>(order.size())) {
       order[static_cast<std::size_t>(place - 1)] = static_cast<std::int32_t>(i + 1);
@@ -112,10 +139,11 @@ KeyPlaces::KeyPlaces(ConstIntSpan keys, std::int32_t n) {
   const SignedKeys s = sorted_keys(keys);
   if (s.positive.size() + s.negative.size() != keys.size()) return;  // a zero key: no places
   const auto p = static_cast<std::int32_t>(s.positive.size());
+  PositivesBelow positives_below(s);
   at_.assign(keys.size(), 0);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const std::int32_t k = keys[i];
-    const std::int32_t slot = k > 0 ? positives_below(s, k) : p + negatives_above(s, k);
+    const std::int32_t slot = k > 0 ? positives_below(k) : p + negatives_above(s, k);
     auto& at = at_[static_cast<std::size_t>(slot)];
     if (at == 0) at = static_cast<std::int32_t>(i + 1);
   }

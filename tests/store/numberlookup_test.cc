@@ -79,6 +79,45 @@ TEST(IvLookup, FastFormsAgreeWithTheDefinitions) {
   }
 }
 
+// IVORD by its definition: a key's place counts the keys of its sign before it.
+std::vector<std::int32_t> order_by_definition(const std::vector<std::int32_t>& k,
+                                              std::int32_t nneg) {
+  const auto n = static_cast<std::int32_t>(k.size());
+  std::vector<std::int32_t> order(k.size(), 0);
+  for (std::int32_t i = 0; i < n; ++i) {
+    std::int64_t place = 0;
+    for (auto x : k) place += k[i] > 0 ? (x > 0 && x < k[i]) : (x < 0 && x > k[i]);
+    if (k[i] > 0) place += 1;
+    if (k[i] < 0) place += n - nneg + 1;
+    if (k[i] != 0 && place >= 1 && place <= n) order[static_cast<std::size_t>(place - 1)] = i + 1;
+  }
+  return order;
+}
+
+// Keys in ascending runs (as numbers usually come), with jumps back and
+// forward, repeats, zeros and negative keys.
+TEST(IvLookup, OrderAgreesWithTheDefinitionOnRunsOfAscendingKeys) {
+  std::mt19937 rng(1208);
+  for (int trial = 0; trial < 400; ++trial) {
+    const int n = 1 + static_cast<int>(rng() % 150);
+    std::vector<std::int32_t> keys(static_cast<std::size_t>(n));
+    std::int32_t next = 1 + static_cast<std::int32_t>(rng() % 5);
+    std::int32_t nneg = 0;
+    for (auto& k : keys) {
+      const unsigned kind = rng() % 20;
+      if (kind == 0) next = 1 + static_cast<std::int32_t>(rng() % 300);  // a jump either way
+      k = kind == 1 ? 0 : kind == 2 ? -1 - static_cast<std::int32_t>(rng() % 9) : next;
+      nneg += k < 0;
+      next += static_cast<std::int32_t>(rng() % 3);  // 0: a repeated number
+    }
+    std::vector<std::int32_t> order(keys.size(), 0);
+    IVORD(n, nneg, keys, order);
+    ASSERT_EQ(order, order_by_definition(keys, nneg)) << "trial " << trial;
+    const KeyPlaces places(keys, n);
+    for (std::int32_t r = 0; r <= n + 1; ++r) ASSERT_EQ(places(r), kth_by_definition(keys, r));
+  }
+}
+
 // Values in a narrow range (found through a table by value) and in wide ones
 // (through the sorted index), extremes of the 32-bit range included.
 TEST(IvLookup, FirstPositionsAgreeWithTheDefinitionForNarrowAndWideRanges) {
