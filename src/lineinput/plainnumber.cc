@@ -27,7 +27,7 @@ double computed_power_of_ten(std::int32_t e) {
   return e < 0 ? 1.0 / result : result;
 }
 
-std::array<double, kFractionScales> make_fraction_scales() {
+constexpr std::array<double, kFractionScales> make_fraction_scales() {
   std::array<double, kFractionScales> t{};
   double f = 1.0;
   for (double& v : t) {
@@ -82,8 +82,12 @@ void end_item(LineReaderState& s, std::int32_t i) {
 
 }  // namespace
 
+// Built by the compiler, with the same correctly rounded divisions as at run
+// time: reading it costs no check that it is ready.
+constexpr std::array<double, kFractionScales> kScales = make_fraction_scales();
+
 double fraction_scale(std::int32_t k) {
-  static const std::array<double, kFractionScales> scales = make_fraction_scales();
+  const std::array<double, kFractionScales>& scales = kScales;
   if (k < 0) return 1.0;
   return static_cast<std::size_t>(k) < scales.size() ? scales[static_cast<std::size_t>(k)]
                                                      : scales.back();

@@ -168,5 +168,19 @@ TEST(PlainNumber, GivesWhatTheRecognisersGiveOnMillionsOfFields) {
   EXPECT_LT(fast, fields);
 }
 
+// The scales of fraction digits are built by the compiler; they are the ones
+// the run-time divisions give, subnormal ones and the zeros after them included.
+TEST(PlainNumber, FractionScalesAreTheRunTimeDivisions) {
+  volatile double ten = 10.0;  // kept out of the compiler's reach
+  double f = 1.0;
+  for (std::int32_t k = 0; k < 400; ++k) {
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fraction_scale(k)), std::bit_cast<std::uint64_t>(f))
+        << k;
+    f /= ten;
+  }
+  EXPECT_EQ(fraction_scale(-1), 1.0);
+  EXPECT_EQ(fraction_scale(100000), 0.0);
+}
+
 }  // namespace
 }  // namespace velkan
