@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 namespace velkan {
@@ -45,8 +46,16 @@ void put_i(std::string& out, std::int64_t value, int width) {
   const auto res = std::to_chars(buf, buf + sizeof buf, value);
   const std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));
   if (static_cast<int>(digits.size()) > width) return put_stars(out, width);
-  out.append(static_cast<std::size_t>(width) - digits.size(), ' ');
-  out.append(digits);
+  const auto w = static_cast<std::size_t>(width);
+  char field[64];  // the usual field, appended in one step
+  if (w > sizeof field) {
+    out.append(w - digits.size(), ' ');
+    out.append(digits);
+    return;
+  }
+  std::memset(field, ' ', w - digits.size());
+  std::memcpy(field + (w - digits.size()), digits.data(), digits.size());
+  out.append(field, w);
 }
 
 void put_f(std::string& out, double value, int width, int decimals) {

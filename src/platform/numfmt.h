@@ -23,6 +23,9 @@ std::string fmt_e(double value, int width, int decimals);
 //   Line l; l.a(" NODE     ").i(17, 10).f(x, 15, 3);  io.write(unit, l.str());
 class Line {
  public:
+  // Room for a whole record from the start: a line grown by appends would
+  // otherwise be reallocated a few times on its way to its length.
+  Line() { s_.reserve(kRoom); }
   Line& a(std::string_view text) {
     s_.append(text);
     return *this;
@@ -51,6 +54,7 @@ class Line {
   }
 
  private:
+  static constexpr std::size_t kRoom = 136;
   std::string s_;
 };
 

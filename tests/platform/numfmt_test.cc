@@ -49,6 +49,9 @@ TEST(NumFmt, IntegerFields) {
   for (const auto& c : cases) {
     EXPECT_EQ(fmt_i(c.value, c.width), c.want) << "I" << c.width << " of " << c.value;
   }
+  for (const int width : {63, 64, 65, 200}) {  // fields built in place and appended in pieces
+    EXPECT_EQ(fmt_i(-42, width), std::string(static_cast<std::size_t>(width) - 3, ' ') + "-42");
+  }
 }
 
 struct RealCase {
