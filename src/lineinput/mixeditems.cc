@@ -48,10 +48,13 @@ bool next_item(LineReaderState& s, Item& item) {
 
 // The item's text in its first eight characters, blank-padded.
 void store_text(std::string& out, std::string_view text) {
-  const std::size_t n = std::min(text.size(), kItemText);
+  // Built whole and stored in one step: for numbers, the bulk of a listing,
+  // that is eight blanks in one store.
+  char field[kItemText];
+  std::memset(field, ' ', kItemText);
+  if (!text.empty()) std::memcpy(field, text.data(), std::min(text.size(), kItemText));
   out.resize(kItemText);
-  if (n > 0) std::memcpy(out.data(), text.data(), n);
-  std::memset(out.data() + n, ' ', kItemText - n);
+  std::memcpy(out.data(), field, kItemText);
 }
 
 }  // namespace
