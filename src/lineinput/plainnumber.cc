@@ -87,10 +87,9 @@ void end_item(LineReaderState& s, std::int32_t i) {
 constexpr std::array<double, kFractionScales> kScales = make_fraction_scales();
 
 double fraction_scale(std::int32_t k) {
-  const std::array<double, kFractionScales>& scales = kScales;
   if (k < 0) return 1.0;
-  return static_cast<std::size_t>(k) < scales.size() ? scales[static_cast<std::size_t>(k)]
-                                                     : scales.back();
+  return static_cast<std::size_t>(k) < kScales.size() ? kScales[static_cast<std::size_t>(k)]
+                                                      : kScales.back();
 }
 
 double power_of_ten(std::int32_t e) {

@@ -48,11 +48,7 @@ void put_i(std::string& out, std::int64_t value, int width) {
   if (static_cast<int>(digits.size()) > width) return put_stars(out, width);
   const auto w = static_cast<std::size_t>(width);
   char field[64];  // the usual field, appended in one step
-  if (w > sizeof field) {
-    out.append(w - digits.size(), ' ');
-    out.append(digits);
-    return;
-  }
+  if (w > sizeof field) return put_aligned(out, false, digits, width);
   std::memset(field, ' ', w - digits.size());
   std::memcpy(field + (w - digits.size()), digits.data(), digits.size());
   out.append(field, w);
