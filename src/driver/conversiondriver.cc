@@ -16,6 +16,7 @@
 #include "listing/nodetable.h"
 #include "listing/propertytables.h"
 #include "platform/numfmt.h"
+#include "process/propertybuilder.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
 #include "store/dmssetup.h"
@@ -79,8 +80,9 @@ bool open_store(Units& io, WorkArray& wa, std::int32_t nwiwa) {
 // as soon as the model's size is known, so that their pages are faulted in
 // while the listing is read, each from its start and in the order the readers
 // fill them (the pages announced last are prepared first); the cross-section
-// table, which only a Vomar conversion fills, comes last. Nothing is announced
-// when they would not fit: their booking fails then anyway.
+// table, which only a Vomar conversion fills, comes last, and only the part
+// that its packed rows take. Nothing is announced when they would not fit:
+// their booking fails then anyway.
 void expect_model_tables(Conversion& c) {
   if (c.nel <= 0 || c.nnp <= 0 || c.mxgepr <= 0) return;
   const std::int64_t nodes = node_table_words(c.nnp), elements = element_table_words(c.nel);
@@ -88,8 +90,9 @@ void expect_model_tables(Conversion& c) {
   if (nodes + elements + properties > ARFREE(c.wa)) return;
   const std::int64_t rows = property_row_table_words(c.nel, c.mxgepr);
   const std::int64_t first = DMSINF(c.wa, 4), props = first + nodes + elements;
-  const std::int64_t index = properties - 2 * rows;   // MEXGEO, MGETYP, MHINGE
-  c.wa.expect_use(props + index, rows);               // TCRGEO
+  const std::int64_t index = properties - 2 * rows;  // MEXGEO, MGETYP, MHINGE
+  const std::int64_t packed = 2 * static_cast<std::int64_t>(c.nel) * kCrossSectionRowReals + 1;
+  c.wa.expect_use(props + index, packed);             // TCRGEO
   c.wa.expect_use(props + index + rows, rows, true);  // ELPROP
   c.wa.expect_use(props, index, true);
   c.wa.expect_use(first + nodes, elements, true);

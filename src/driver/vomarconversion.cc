@@ -118,10 +118,10 @@ Outcome vomar_conversion(Conversion& c) {
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
   if (!find_model(c, m) || !build_model_properties(c, m)) return Outcome::kFailed;
-  if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, kMaterialRowReals, m.NMA,
-             m.MELMAT, m.MATYP, m.MEXMAT, "NMA") ||
-      !merge(c, m, " Shrinking Geometries within tol :", m.TCRGEO, m.MXGEPR, m.NGE, m.MELGEO,
-             m.MGETYP, m.MEXGEO, "NGE")) {
+  if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, m.material_row, m.NMA, m.MELMAT,
+             m.MATYP, m.MEXMAT, "NMA") ||
+      !merge(c, m, " Shrinking Geometries within tol :", m.TCRGEO, kCrossSectionRowReals, m.NGE,
+             m.MELGEO, m.MGETYP, m.MEXGEO, "NGE")) {
     return Outcome::kFailed;
   }
   const std::int32_t nel0 = m.NEL;

@@ -60,14 +60,15 @@ bool book_tables(Conversion& c, VomarModel& m) {
   m.MSKPNP = ints("MSKPNP", scratch, "SKIP");
   // Surface and material rows are kept packed: only the start of those
   // bookings is ever used, and the rest is never touched.
-  const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR, Preparation::kAtBooking);
+  const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR, Preparation::kAsReached);
   const std::int32_t sugeo = reals("TSUGEO", nel * m.MXGEPR, Preparation::kAsReached);
   const std::int32_t mapa = reals("TMAPA", materials * m.MXMAPR, Preparation::kAsReached);
   if (status != 0) return false;
   for (const char* name : {"TCRGEO", "TSUGEO", "TMAPA"}) ARZERO(c.io, c.wa, name, LPU, status);
-  m.TCRGEO = real_view(c.wa, crgeo, nel * m.MXGEPR);
+  m.TCRGEO = real_view(c.wa, crgeo, nel * kCrossSectionRowReals);
   m.TSUGEO = real_view(c.wa, sugeo, nel * kSurfaceRowReals);
-  m.TMAPA = real_view(c.wa, mapa, materials * kMaterialRowReals);
+  m.material_row = m.nh > 0 ? kMaterialRowReals : kBuiltMaterialRowReals;
+  m.TMAPA = real_view(c.wa, mapa, materials * m.material_row);
   return status == 0;
 }
 

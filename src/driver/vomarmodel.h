@@ -5,15 +5,17 @@
 #include <cstdint>
 
 #include "driver/conversion.h"
+#include "process/propertybuilder.h"
 #include "store/realspan.h"
 
 namespace velkan {
 
 struct VomarModel {
   std::int32_t NEL = 0, NNP = 0, MXGEPR = 0, MXMAPR = 0;
-  std::int32_t nh = 0;   // hinge elements
-  std::int32_t NGE = 0;  // cross-sections
-  std::int32_t NMA = 0;  // materials
+  std::int32_t nh = 0;                            // hinge elements
+  std::int32_t NGE = 0;                           // cross-sections
+  std::int32_t NMA = 0;                           // materials
+  std::int32_t material_row = kMaterialRowReals;  // the reals of a TMAPA row as it is kept
   IntSpan MSTRU, MNPEX, NBOUN, MELEX, MNPC, MPMNPC, MHINGE, MSORT;
   RealSpan TCOORD, ELPROP;
   IntSpan MELTYP, MELMAT, MELGEO, MELECC, MELLOC, MEXGEO, MEXBCK, MGETYP, MSUTYP, MEXMAT, MATYP,

@@ -18,8 +18,8 @@ namespace velkan {
 
 void build_properties(Conversion& c, VomarModel& m, std::int32_t& status) {
   MKPROP(c.io, m.NEL, m.NNP, m.ELPROP, m.TCRGEO, m.TMAPA, m.MGETYP, m.MATYP, m.MELGEO, m.MELMAT,
-         m.MEXGEO, m.MEXMAT, m.NGE, m.NMA, m.MXGEPR, kMaterialRowReals, m.TSUGEO, m.MSUTYP,
-         m.MHINGE, m.MELEX, LPU, status);
+         m.MEXGEO, m.MEXMAT, m.NGE, m.NMA, m.MXGEPR, m.material_row, m.TSUGEO, m.MSUTYP, m.MHINGE,
+         m.MELEX, LPU, status);
 }
 
 void mark_coarser_mesh(Conversion& c, VomarModel& m, std::span<const std::int32_t> segments,
@@ -38,8 +38,8 @@ void compact_mesh(Conversion& c, VomarModel& m, const CoarseningLists& lists,
 
 void add_hinge_materials(Conversion& c, VomarModel& m, double axial, double bending,
                          std::int32_t& status) {
-  MKHING(c.io, m.NEL, m.NMA, axial, m.TMAPA, m.MATYP, bending, m.MELMAT, m.MEXMAT,
-         kMaterialRowReals, m.MHINGE, LPU, status);
+  MKHING(c.io, m.NEL, m.NMA, axial, m.TMAPA, m.MATYP, bending, m.MELMAT, m.MEXMAT, m.material_row,
+         m.MHINGE, LPU, status);
 }
 
 void write_nodes(Conversion& c, VomarModel& m, std::int32_t& status) {
@@ -53,7 +53,8 @@ void write_elements(Conversion& c, VomarModel& m, std::int32_t& status) {
 }
 
 void write_cross_sections(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRGEO(c.io, m.NGE, m.MXGEPR, m.MEXGEO, m.MGETYP, m.TCRGEO, m.MSCRA, m.MSORT, LPUUFO, status);
+  UWRGEO(c.io, m.NGE, kCrossSectionRowReals, m.MEXGEO, m.MGETYP, m.TCRGEO, m.MSCRA, m.MSORT, LPUUFO,
+         status);
 }
 
 void write_surface_geometries(Conversion& c, VomarModel& m, std::int32_t nel0,
@@ -63,7 +64,7 @@ void write_surface_geometries(Conversion& c, VomarModel& m, std::int32_t nel0,
 }
 
 void write_materials(Conversion& c, VomarModel& m, std::int32_t& status) {
-  UWRMAT(c.io, m.NMA, kMaterialRowReals, m.MEXMAT, m.MATYP, m.TMAPA, m.MSCRA, LPUUFO, status);
+  UWRMAT(c.io, m.NMA, m.material_row, m.MEXMAT, m.MATYP, m.TMAPA, m.MSCRA, LPUUFO, status);
 }
 
 void write_seabed(Conversion& c, VomarModel& m, double level, std::int32_t& status) {

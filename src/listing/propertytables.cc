@@ -203,7 +203,9 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   book_array(io, wa, "MEXGEO", NEL, "STRU", "IN", lpu, lerr);
   book_array(io, wa, "MGETYP", NEL, "STRU", "IN", lpu, lerr);
   const std::int32_t hinges = book_array(io, wa, "MHINGE", NEL, "STRU", "IN", lpu, lerr);
-  book_array(io, wa, "TCRGEO", rows, "STRU", "RE", lpu, lerr);
+  // Only the start of the cross-section table is ever used (its rows are kept
+  // packed): the driver announces that part to the page preparer.
+  book_array(io, wa, "TCRGEO", rows, "STRU", "RE", lpu, lerr, Preparation::kAsReached);
   const std::int32_t props = book_array(io, wa, "ELPROP", rows, "STRU", "RE", lpu, lerr);
   // Cleared before they are viewed: fresh storage is never written with zeros.
   for (const char* name : {"MEXGEO", "MGETYP", "MHINGE", "TCRGEO", "ELPROP"}) {

@@ -13,8 +13,7 @@
 namespace velkan {
 namespace {
 
-constexpr std::int32_t kWordsRead = 27;       // ELPROP words used, up to W27
-constexpr std::int32_t kMatWordsWritten = 6;  // TMAPA words written
+constexpr std::int32_t kWordsRead = 27;  // ELPROP words used, up to W27
 
 // Words of one element's property row (word k is row[k-1]).
 struct PropRow {
@@ -54,7 +53,7 @@ void fill_surface(RealSpan s, const PropRow& p) {
 
 void fill_material(RealSpan m, const PropRow& p, bool hinge) {
   if (hinge) {
-    for (std::size_t k = 0; k < kMatWordsWritten; ++k) m[k] = 0.0;
+    for (std::size_t k = 0; k < kBuiltMaterialRowReals; ++k) m[k] = 0.0;
     return;
   }
   const double w4 = p.w(4), w5 = p.w(5), w8 = p.w(8), w27 = p.w(27);
@@ -69,12 +68,12 @@ void fill_material(RealSpan m, const PropRow& p, bool hinge) {
 bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, RealSpan elprop,
                 RealSpan tcrgeo, RealSpan tsugeo, RealSpan tmapa,
                 std::initializer_list<std::size_t> int_sizes) {
-  if (mxgepr < kWordsRead || mxmapr < kMatWordsWritten) return false;
+  if (mxgepr < kWordsRead || mxmapr < kBuiltMaterialRowReals) return false;
   for (const std::size_t n : int_sizes) {
     if (!has_room(n, nel)) return false;
   }
   const std::int64_t geo = nel * mxgepr;
-  return has_room(elprop.size(), geo) && has_room(tcrgeo.size(), geo) &&
+  return has_room(elprop.size(), geo) && has_room(tcrgeo.size(), nel * kCrossSectionRowReals) &&
          has_room(tsugeo.size(), nel * kSurfaceRowReals) && has_room(tmapa.size(), nel * mxmapr);
 }
 
@@ -99,9 +98,9 @@ void MKPROP(Units& io, std::int32_t NEL, std::int32_t /*NNP*/, RealSpan ELPROP, 
     status = -1;
     return;
   }
-  const auto geo_row = [&](RealSpan t, std::size_t i) { return t.subspan(i * MXGEPR, MXGEPR); };
+  const auto prop_row = [&](std::size_t i) { return ELPROP.subspan(i * MXGEPR, MXGEPR); };
   for (std::size_t i = 0; i < count_of(nel); ++i) {
-    if (MHINGE[i] != 1 && PropRow{geo_row(ELPROP, i)}.w(4) == 0.0) {
+    if (MHINGE[i] != 1 && PropRow{prop_row(i)}.w(4) == 0.0) {
       report_both(io, LPU,
                   Line().a("   Zero axial stiffness (EA) of element:").i(MELEX[i], 10).str());
       status = -1;
@@ -109,9 +108,9 @@ void MKPROP(Units& io, std::int32_t NEL, std::int32_t /*NNP*/, RealSpan ELPROP, 
     }
   }
   for (std::size_t i = 0; i < count_of(nel); ++i) {
-    const PropRow p{geo_row(ELPROP, i)};
+    const PropRow p{prop_row(i)};
     const bool hinge = MHINGE[i] == 1;
-    fill_cross_section(geo_row(TCRGEO, i), p);
+    fill_cross_section(TCRGEO.subspan(i * kCrossSectionRowReals, kCrossSectionRowReals), p);
     fill_surface(TSUGEO.subspan(i * kSurfaceRowReals, kSurfaceRowReals), p);
     fill_material(TMAPA.subspan(i * MXMAPR, MXMAPR), p, hinge);
     const auto e = static_cast<std::int32_t>(i + 1);

@@ -24,18 +24,23 @@ inline constexpr std::int32_t kSurfPipeType = 1;
 inline constexpr std::int32_t kIsoMaterialType = 1;
 inline constexpr std::int32_t kSpringRefType = 3;
 
-// The reals of a TSUGEO and of a TMAPA row as the tables are kept. The builder
-// writes no word of a surface row past the fifth, and neither it nor the hinge
-// materials write a word of a material row past the twelfth: the words after
-// them in a row of MXGEPR or MXMAPR reals would all stay zero. So the rows are
-// kept packed at the start of their bookings, which still hold full rows, and
-// the rest of each booking is never touched. The merge and the writers read
-// the packed rows: exact zeros merge with each other, and a writer reads a
-// word past a row's end as zero, so both see what the full rows would give.
+// The reals of a TCRGEO, a TSUGEO and a TMAPA row as the tables are kept. The
+// builder writes no word of a cross-section row past the 25th, no word of a
+// surface row past the fifth and no word of a material row past the sixth;
+// the hinge materials write no word of a material row past the twelfth. The
+// words after them in a row of MXGEPR or MXMAPR reals would all stay zero. So
+// the rows are kept packed at the start of their bookings, which still hold
+// full rows, and the rest of each booking is never touched; material rows
+// take twelve reals only in a model with hinge elements. The merge and the
+// writers read the packed rows: exact zeros merge with each other, and a
+// writer reads a word past a row's end as zero, so both see what the full
+// rows would give.
+inline constexpr std::int32_t kCrossSectionRowReals = 25;
 inline constexpr std::int32_t kSurfaceRowReals = 5;
+inline constexpr std::int32_t kBuiltMaterialRowReals = 6;
 inline constexpr std::int32_t kMaterialRowReals = 12;
 
-// Fills row e (1..NEL) of TCRGEO (MXGEPR reals a row), TSUGEO
+// Fills row e (1..NEL) of TCRGEO (kCrossSectionRowReals reals a row), TSUGEO
 // (kSurfaceRowReals reals a row) and TMAPA (MXMAPR reals a row) from row e of
 // ELPROP (MXGEPR reals a row), the type codes MGETYP, MSUTYP,
 // MATYP and the indices MELGEO, MELMAT, MEXGEO, MEXMAT (all = e); a hinge

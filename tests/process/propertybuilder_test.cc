@@ -43,7 +43,9 @@ struct Builder {
   void row(std::int32_t e, std::initializer_list<std::pair<int, double>> words) {
     for (const auto& [k, v] : words) elprop[(e - 1) * kGepr + k - 1] = v;
   }
-  double geo(std::int32_t e, int k) const { return tcrgeo[(e - 1) * kGepr + k - 1]; }
+  double geo(std::int32_t e, int k) const {
+    return tcrgeo[(e - 1) * kCrossSectionRowReals + k - 1];
+  }
   double mat(std::int32_t e, int k) const { return tmapa[(e - 1) * kMapr + k - 1]; }
   std::int32_t run(Units& io) {
     std::int32_t status = 0;
@@ -81,7 +83,11 @@ TEST(Mkprop, BuildsCrossSectionSurfaceAndMaterialRows) {
   // the 50 kg/m of the pipe gives 82.2012987, scaled by the reference modulus
   // 1e10 / 2e10 to 41.1006494 (the double pi would give 41.1006623).
   EXPECT_NEAR(b.mat(4, 4), 41.1006494, 1e-7);
-  // Surface and material rows are kept packed: nothing past their stored words.
+  // Cross-section, surface and material rows are kept packed: nothing past
+  // their stored words.
+  EXPECT_DOUBLE_EQ(b.geo(4, 1), 2.0);  // word 1 of element 4: its w4 / 1e10
+  for (std::size_t w = 4 * kCrossSectionRowReals; w < b.tcrgeo.size(); ++w)
+    EXPECT_EQ(b.tcrgeo[w], 0.0) << w;
   EXPECT_DOUBLE_EQ(b.tsugeo[2 * kSurfaceRowReals + 1], 2.0);  // word 2 of element 3: its w9
   for (std::int32_t e = 1; e <= 4; ++e) {
     for (int k = kMaterialRowReals + 1; k <= kMapr; ++k) EXPECT_EQ(b.mat(e, k), 0.0) << e;
