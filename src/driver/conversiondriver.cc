@@ -80,9 +80,10 @@ bool open_store(Units& io, WorkArray& wa, std::int32_t nwiwa) {
 // as soon as the model's size is known, so that their pages are faulted in
 // while the listing is read, each from its start and in the order the readers
 // fill them (the pages announced last are prepared first); the cross-section
-// table, which only a Vomar conversion fills, comes last, and only the part
-// that its packed rows take. Nothing is announced when they would not fit:
-// their booking fails then anyway.
+// table, which only a Vomar conversion fills, comes last. Of the cross-section
+// table and ELPROP only the part that their packed rows take is announced.
+// Nothing is announced when they would not fit: their booking fails then
+// anyway.
 void expect_model_tables(Conversion& c) {
   if (c.nel <= 0 || c.nnp <= 0 || c.mxgepr <= 0) return;
   const std::int64_t nodes = node_table_words(c.nnp), elements = element_table_words(c.nel);
@@ -91,9 +92,9 @@ void expect_model_tables(Conversion& c) {
   const std::int64_t rows = property_row_table_words(c.nel, c.mxgepr);
   const std::int64_t first = DMSINF(c.wa, 4), props = first + nodes + elements;
   const std::int64_t index = properties - 2 * rows;  // MEXGEO, MGETYP, MHINGE
-  const std::int64_t packed = 2 * static_cast<std::int64_t>(c.nel) * kCrossSectionRowReals + 1;
-  c.wa.expect_use(props + index, packed);             // TCRGEO
-  c.wa.expect_use(props + index + rows, rows, true);  // ELPROP
+  const auto packed = [&](std::int32_t row) { return 2 * std::int64_t{c.nel} * row + 1; };
+  c.wa.expect_use(props + index, packed(kCrossSectionRowReals));           // TCRGEO
+  c.wa.expect_use(props + index + rows, packed(kPropertyRowReals), true);  // ELPROP
   c.wa.expect_use(props, index, true);
   c.wa.expect_use(first + nodes, elements, true);
   c.wa.expect_use(first, nodes, true);
@@ -166,7 +167,7 @@ Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
   Conversion c{io, ask, wa, open_listing(io, ask), stamp};
   if (!open_store(io, wa, nwiwa) || !read_model(c) || !has_elements(c)) return Outcome::kFailed;
   std::int32_t status = 0;
-  find_reals(io, wa, "ELPROP", LPU, status);
+  find_leading_reals(io, wa, "ELPROP", 0, LPU, status);
   if (status != 0) return Outcome::kFailed;
   return choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
 }

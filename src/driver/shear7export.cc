@@ -8,6 +8,7 @@
 #include "driver/outputfile.h"
 #include "driver/shear7points.h"
 #include "listing/listing.h"
+#include "listing/propertytables.h"
 #include "listing/resulttable.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
@@ -40,8 +41,9 @@ Outcome shear7_export(Conversion& c) {
   TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
   if (status != 0) return Outcome::kFailed;
   c.io.write(LTO, " ... Reading Effective Tension done  ");
-  const RealSpan elprop = find_reals(c.io, c.wa, "ELPROP", LPU, status);
-  S7WRIT(c.io, c.nel, c.nnp, elres, elprop, c.mxgepr, scale, s7data, LPUS7, LPU, status);
+  const RealSpan elprop = find_leading_reals(c.io, c.wa, "ELPROP",
+                                             std::int64_t{c.nel} * kPropertyRowReals, LPU, status);
+  S7WRIT(c.io, c.nel, c.nnp, elres, elprop, kPropertyRowReals, scale, s7data, LPUS7, LPU, status);
   if (status != 0 || !written(c, LPUS7)) return Outcome::kFailed;
   write_identification(c, LPUS7, kHeader);
   c.io.write(LPUS7, "# -------------- E O F ------------");

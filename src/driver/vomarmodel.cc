@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "listing/propertytables.h"
 #include "process/propertybuilder.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
@@ -26,7 +27,8 @@ bool find_model(Conversion& c, VomarModel& m) {
   m.MNPC = find_ints(c.io, c.wa, "MNPC", LPU, status);
   m.MPMNPC = find_ints(c.io, c.wa, "MPMNPC", LPU, status);
   m.MHINGE = find_ints(c.io, c.wa, "MHINGE", LPU, status);
-  m.ELPROP = find_reals(c.io, c.wa, "ELPROP", LPU, status);
+  m.ELPROP = find_leading_reals(c.io, c.wa, "ELPROP", std::int64_t{c.nel} * kPropertyRowReals, LPU,
+                                status);
   return status == 0;
 }
 

@@ -4,6 +4,7 @@
 #include "driver/vomarsteps.h"
 
 #include "driver/fileunits.h"
+#include "listing/propertytables.h"
 #include "process/hingematerials.h"
 #include "process/meshcompaction.h"
 #include "process/meshmarking.h"
@@ -18,8 +19,8 @@ namespace velkan {
 
 void build_properties(Conversion& c, VomarModel& m, std::int32_t& status) {
   MKPROP(c.io, m.NEL, m.NNP, m.ELPROP, m.TCRGEO, m.TMAPA, m.MGETYP, m.MATYP, m.MELGEO, m.MELMAT,
-         m.MEXGEO, m.MEXMAT, m.NGE, m.NMA, m.MXGEPR, m.material_row, m.TSUGEO, m.MSUTYP, m.MHINGE,
-         m.MELEX, LPU, status);
+         m.MEXGEO, m.MEXMAT, m.NGE, m.NMA, kPropertyRowReals, m.material_row, m.TSUGEO, m.MSUTYP,
+         m.MHINGE, m.MELEX, LPU, status);
 }
 
 void mark_coarser_mesh(Conversion& c, VomarModel& m, std::span<const std::int32_t> segments,

@@ -27,7 +27,7 @@ constexpr int kFluidSets = 100;
 struct PropReader {
   Units& io;
   int lunin, lunout, lpu;
-  std::int32_t NEL, MXGEPR;
+  std::int32_t NEL;
   ConstIntSpan MELEX;
   IntSpan MHINGE;
   RealSpan ELPROP;
@@ -48,11 +48,12 @@ struct PropReader {
   void store_element_row(const RowItems& row, int t, bool hinge_row);
   bool store_fluid_row(const RowItems& row);
   void set_word(std::int32_t e, int word, double v) {
-    ELPROP[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(MXGEPR) +
+    ELPROP[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(kPropertyRowReals) +
            static_cast<std::size_t>(word - 1)] = v;
   }
   double word(std::int32_t e, int w) const {
-    return ELPROP.get(static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(MXGEPR) +
+    return ELPROP.get(static_cast<std::size_t>(e - 1) *
+                          static_cast<std::size_t>(kPropertyRowReals) +
                       static_cast<std::size_t>(w - 1));
   }
 };
@@ -197,28 +198,29 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const std::int32_t MXGEPR = GTSTRU(io, MSTRU, "MXGEPR", lpu, lerr);
   PTSTRU(io, MSTRU, "MXGEOS", NEL, lpu, lerr);
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
-  if (MXGEPR < 27)
+  if (MXGEPR < kPropertyRowReals)
     return reader_failed(io, lpu, lerr, kError, ierr, "Property rows shorter than 27 words");
   const std::int64_t rows = static_cast<std::int64_t>(NEL) * MXGEPR;
   book_array(io, wa, "MEXGEO", NEL, "STRU", "IN", lpu, lerr);
   book_array(io, wa, "MGETYP", NEL, "STRU", "IN", lpu, lerr);
   const std::int32_t hinges = book_array(io, wa, "MHINGE", NEL, "STRU", "IN", lpu, lerr);
-  // Only the start of the cross-section table is ever used (its rows are kept
-  // packed): the driver announces that part to the page preparer.
+  // Only the start of the cross-section table and of ELPROP is ever used
+  // (their rows are kept packed): the driver announces those parts to the page
+  // preparer, and a view prepares what it reaches.
   book_array(io, wa, "TCRGEO", rows, "STRU", "RE", lpu, lerr, Preparation::kAsReached);
-  const std::int32_t props = book_array(io, wa, "ELPROP", rows, "STRU", "RE", lpu, lerr);
+  const std::int32_t props =
+      book_array(io, wa, "ELPROP", rows, "STRU", "RE", lpu, lerr, Preparation::kAsReached);
   // Cleared before they are viewed: fresh storage is never written with zeros.
   for (const char* name : {"MEXGEO", "MGETYP", "MHINGE", "TCRGEO", "ELPROP"}) {
     ARZERO(io, wa, name, lpu, lerr);
   }
   if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   const IntSpan MHINGE = int_view(wa, hinges, NEL);
-  const RealSpan ELPROP = real_view(wa, props, rows);
+  const RealSpan ELPROP = real_view(wa, props, static_cast<std::int64_t>(NEL) * kPropertyRowReals);
 
   const ConstIntSpan elements = leading(ConstIntSpan(MELEX), NEL);
-  PropReader r{io,     lunin,    lunout, lpu,    NEL,
-               MXGEPR, elements, MHINGE, ELPROP, FirstPositions(elements),
-               {},     {},       {}};
+  PropReader r{io, lunin, lunout, lpu, NEL, elements, MHINGE, ELPROP, FirstPositions(elements),
+               {}, {},    {}};
   for (int t = r.next_section(); t != 0; t = r.next_section()) {
     const PropReader::Next next = r.read_rows(t, lerr);
     if (next == PropReader::Next::kFailed) {

@@ -10,6 +10,13 @@
 
 namespace velkan {
 
+// The reals of an ELPROP row as the table is kept. The reader fills no word
+// of a row past the 27th (the internal fluid's), and the words after it in a
+// row of MXGEPR reals would all stay zero, so the rows are kept packed at the
+// start of the booking, which still holds NEL rows of MXGEPR reals, and the
+// rest of it is never touched. Whatever reads ELPROP takes this row length.
+inline constexpr std::int32_t kPropertyRowReals = 27;
+
 // ELPROP, MHINGE and the empty cross-section arrays from the property tables.
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
 

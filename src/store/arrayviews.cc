@@ -1,6 +1,8 @@
 // Named arrays as views.
 #include "store/arrayviews.h"
 
+#include <algorithm>
+
 #include "store/arraybooking.h"
 #include "store/arraylookup.h"
 #include "store/dmsnames.h"
@@ -61,6 +63,13 @@ RealSpan find_reals(Units& io, WorkArray& wa, std::string_view name, std::int32_
   std::int64_t count = 0;
   const std::int32_t pos = found(io, wa, name, lpu, status, count);
   return pos > 0 ? wa.reals(pos, count) : RealSpan{};
+}
+
+RealSpan find_leading_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                            std::int32_t lpu, std::int32_t& status) {
+  std::int64_t booked = 0;
+  const std::int32_t pos = found(io, wa, name, lpu, status, booked);
+  return pos > 0 ? wa.reals(pos, std::clamp<std::int64_t>(count, 0, booked)) : RealSpan{};
 }
 
 }  // namespace velkan

@@ -38,5 +38,10 @@ IntSpan find_ints(Units& io, WorkArray& wa, std::string_view name, std::int32_t 
                   std::int32_t& status);
 RealSpan find_reals(Units& io, WorkArray& wa, std::string_view name, std::int32_t lpu,
                     std::int32_t& status);
+// The first `count` elements of a booked array (all of them when it is
+// shorter), for an array of which only the start is used: a view prepares
+// the pages it reaches.
+RealSpan find_leading_reals(Units& io, WorkArray& wa, std::string_view name, std::int64_t count,
+                            std::int32_t lpu, std::int32_t& status);
 
 }  // namespace velkan

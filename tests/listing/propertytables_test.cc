@@ -49,8 +49,10 @@ const std::string kFluid =
 
 class PropTest : public ListingTest {
  protected:
+  // Rows are kept packed: kPropertyRowReals reals each, the rest of the
+  // booking of MXGEPR reals a row untouched.
   double word(int e, int w) {
-    return reals("ELPROP").get(static_cast<std::size_t>((e - 1) * 30 + w - 1));
+    return reals("ELPROP").get(static_cast<std::size_t>((e - 1) * kPropertyRowReals + w - 1));
   }
 };
 
@@ -72,6 +74,8 @@ TEST_F(PropTest, SectionsInAnyOrderLandInTheirWords) {
     EXPECT_EQ(word(1, 26), 0.0);
     EXPECT_EQ(word(3, 4), 0.0);  // a short row keeps zeros for its missing items
     EXPECT_EQ(word(3, 3), 3.0);
+    const RealSpan all = reals("ELPROP");  // the whole booking, 30 reals a row
+    for (std::size_t w = 3 * kPropertyRowReals; w < all.size(); ++w) ASSERT_EQ(all.get(w), 0.0);
   }
 }
 
