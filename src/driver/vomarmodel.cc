@@ -60,8 +60,8 @@ bool book_tables(Conversion& c, VomarModel& m) {
   m.MEXTRA = ints("MEXTRA", 0);
   m.MSCRA = ints("MSCRA", scratch);
   m.MSKPNP = ints("MSKPNP", scratch, "SKIP");
-  // Surface and material rows are kept packed: only the start of those
-  // bookings is ever used, and the rest is never touched.
+  // Cross-section, surface and material rows are kept packed: only the start
+  // of those bookings is ever used, and the rest is never touched.
   const std::int32_t crgeo = reals("TCRGEO", nel * m.MXGEPR, Preparation::kAsReached);
   const std::int32_t sugeo = reals("TSUGEO", nel * m.MXGEPR, Preparation::kAsReached);
   const std::int32_t mapa = reals("TMAPA", materials * m.MXMAPR, Preparation::kAsReached);
