@@ -2,11 +2,13 @@
 // passes, the operation menus, one conversion sequence, and the verdict.
 #include "driver/conversiondriver.h"
 
+#include <new>
 #include <string>
 
 #include "driver/conversion.h"
 #include "driver/filemessages.h"
 #include "driver/prompts.h"
+#include "driver/runend.h"
 #include "driver/shear7export.h"
 #include "driver/vomarconversion.h"
 #include "lineinput/charutil.h"
@@ -16,6 +18,7 @@
 #include "listing/nodetable.h"
 #include "listing/propertytables.h"
 #include "platform/numfmt.h"
+#include "platform/wholefile.h"
 #include "process/propertybuilder.h"
 #include "store/arraylookup.h"
 #include "store/arrayviews.h"
@@ -172,14 +175,38 @@ Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
   return choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
 }
 
+// The files of the run: the message file is the run's own from the start (no
+// listing or output file may be the same file, and no other conversion may
+// write it meanwhile), and the model files are written whole or not at all.
+// False, with the reason on the console, when another conversion holds the
+// message file.
+bool claim_run_files(Units& io) {
+  if (const OsError busy = io.claim_implicit(LPU)) {
+    io.newline(LTO);
+    io.write(LTO, " *** " + busy.text +
+                      " in this folder: wait until it has ended, or run in another folder.");
+    write_verdict(io, Outcome::kFailedAfterTrailer);  // the message file is the other run's
+    return false;
+  }
+  io.write_whole(LPUUFO);
+  io.write_whole(LPUS7);
+  remove_leftover_partials(io.file_name(LPU));
+  return true;
+}
+
+void say_out_of_memory(Units& io) {
+  for (const int unit : {LTO, LPU}) {
+    io.newline(unit);
+    io.write(unit, " *** Out of memory: the system gave the run no more memory.");
+  }
+}
+
 }  // namespace
 
 std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode) {
   (void)mode;  // always an interactive run
   const std::string stamp = padded(RUNSTP(80, 6), 256);
-  // The message file is the run's own from the start: no listing or output
-  // file may be the same file.
-  io.reserve_implicit(LPU);
+  if (!claim_run_files(io)) return -1;
   write_banner(io);
   Dialogue ask(io);
   Outcome outcome = Outcome::kFailed;
@@ -190,6 +217,9 @@ std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t m
     io.write(LTO, end.line_without_end
                       ? " *** No line end in the console input: no answer to the last question."
                       : " *** End of the console input: no answer to the last question.");
+    outcome = Outcome::kFailed;
+  } catch (const std::bad_alloc&) {
+    say_out_of_memory(io);
     outcome = Outcome::kFailed;
   }
   const std::int32_t status = end_run(io, outcome);

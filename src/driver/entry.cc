@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <istream>
+#include <new>
 #include <ostream>
 #include <string>
 
@@ -34,10 +35,12 @@ double requested_words(std::string_view arg) {
   return std::isnan(words) ? 0.0 : words;
 }
 
-int run_driver(WorkArray& wa, std::istream& in, std::ostream& out) {
+int run_driver(WorkArray& wa, std::istream& in, std::ostream& out,
+               const std::optional<FileId>& answers_file) {
   std::int32_t result = 0;
   {
     Units io(in, out);
+    if (answers_file) io.protect_input(*answers_file);
     try {
       result = VELKAN(io, wa, wa.size(), 1);
     } catch (const ProgramStop& stop) {
@@ -49,9 +52,29 @@ int run_driver(WorkArray& wa, std::istream& in, std::ostream& out) {
   return 1;
 }
 
+// The run, from the allocation of the work array to the exit status.
+int allocate_and_run(std::int32_t nwiwa, std::istream& in, std::ostream& out,
+                     const std::optional<FileId>& answers_file) {
+  WorkArray wa(nwiwa);
+  const std::int32_t millions = nwiwa / 1000000;
+  if (!wa.ok()) {
+    out << '\a' << "\n\n ***************************************************** "
+        << format("\n ******  Allocating %4d million words failed!  ****** ", millions)
+        << "\n ***************************************************** \n\n";
+    return 1;
+  }
+  if (millions >= 1) {
+    out << format("\n\n %d million words successfully allocated \n\n", millions);
+  } else {
+    out << format("\n\n %.2f million words successfully allocated \n\n", nwiwa / 1000000.0);
+  }
+  return run_driver(wa, in, out, answers_file);
+}
+
 }  // namespace
 
-int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out) {
+int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out,
+                std::optional<FileId> answers_file) {
   std::int32_t nwiwa = kDefaultWords;
   if (size_arg) {
     if (const auto text = information_request(*size_arg)) {
@@ -69,20 +92,14 @@ int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std:
       return 1;
     }
   }
-  WorkArray wa(nwiwa);
-  const std::int32_t millions = nwiwa / 1000000;
-  if (!wa.ok()) {
-    out << '\a' << "\n\n ***************************************************** "
-        << format("\n ******  Allocating %4d million words failed!  ****** ", millions)
-        << "\n ***************************************************** \n\n";
+  // Memory refused where the run no longer has its verdict (the work
+  // array's own book-keeping, the end of the run): said in one line.
+  try {
+    return allocate_and_run(nwiwa, in, out, answers_file);
+  } catch (const std::bad_alloc&) {
+    out << "\n *** Out of memory: the system gave the run no more memory.\n";
     return 1;
   }
-  if (millions >= 1) {
-    out << format("\n\n %d million words successfully allocated \n\n", millions);
-  } else {
-    out << format("\n\n %.2f million words successfully allocated \n\n", nwiwa / 1000000.0);
-  }
-  return run_driver(wa, in, out);
 }
 
 }  // namespace velkan

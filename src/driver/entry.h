@@ -6,10 +6,14 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/osfile.h"
+
 namespace velkan {
 
 // `size_arg` is the optional work-array size in millions of words, or a
 // request for the usage text or the version, which is answered instead.
-int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out);
+// `answers_file` is the file `in` reads, when it is one: no output may be it.
+int velkan_main(std::optional<std::string_view> size_arg, std::istream& in, std::ostream& out,
+                std::optional<FileId> answers_file = std::nullopt);
 
 }  // namespace velkan

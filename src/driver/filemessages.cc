@@ -14,6 +14,7 @@ std::string reason_of_failed_open(const Units& io, bool listing) {
   if (io.open_error().code != kSameFile) return io.open_error().text;
   const int other = io.clash();
   if (other == LRUSTD) return "it is the FlexCom listing being read, " + io.file_name(other);
+  if (other == LTI) return "it is the file the answers are read from";
   std::string reason = io.file_name(other) + " is the message file of this run";
   if (listing) reason += ": rename the listing";
   return reason;

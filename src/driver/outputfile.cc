@@ -4,6 +4,7 @@
 
 #include "driver/filemessages.h"
 #include "lineinput/charutil.h"
+#include "platform/consoleunits.h"
 #include "store/fileopen.h"
 
 namespace velkan {
@@ -13,7 +14,13 @@ void open_output_file(Conversion& c, int unit, std::string_view prompt) {
     const std::string name = c.ask.file_name(prompt);
     std::int32_t status = 0;
     OPNTXT(c.io, name, unit, 0, status);
-    if (status == 0) return;
+    if (status == 0) {
+      if (c.io.keeps_nothing(unit)) {
+        c.io.write(LTO,
+                   " *** " + name + " is the null device: the model is written, and not kept.");
+      }
+      return;
+    }
     report_open_failure(c.io, name, "      Try another file name !", false);
   }
 }

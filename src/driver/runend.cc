@@ -5,6 +5,7 @@
 
 #include "driver/filemessages.h"
 #include "driver/fileunits.h"
+#include "platform/wholefile.h"
 
 namespace velkan {
 namespace {
@@ -20,14 +21,58 @@ void write_frame(Units& io, int unit, std::string_view verdict) {
   io.write(unit, std::string(kFrame) + std::string(verdict));
 }
 
-// Closes a model file; false (with the file's name and the reason on the
-// console and in the message file) when not all of it reached the file.
-bool close_model_file(Units& io, int unit) {
+// Where a model file that did not complete is kept: beside its name.
+std::string failed_name(const std::string& name) {
+  return name + ".failed";
+}
+
+// Ends a model file of a run that failed: the file named is left as it was,
+// and what the run wrote is kept under a name that says so (or removed, when
+// that name is taken by a file of the run). One line says so, on the console
+// and in the message file.
+void keep_failed_model_file(Units& io, int unit) {
+  if (!io.writes_partial(unit)) {
+    io.close(unit);
+    return;
+  }
   const std::string name = io.file_name(unit);
-  const OsError err = io.close(unit);
-  if (!err) return true;
-  for (const int to : {LTO, LPU}) report_file_error(io, to, "Writing", name, err);
-  return false;
+  const std::string kept = io.discard(unit, failed_name(name));
+  std::string line = file_id_of(name) ? " *** " + name + " is left as it was"
+                                      : " *** No model file " + name + " was made";
+  line += kept.empty() ? ": what this run wrote is removed."
+                       : "; what this run wrote is in " + kept + ".";
+  for (const int to : {LTO, LPU}) {
+    io.newline(to);
+    io.write(to, line);
+  }
+}
+
+// Puts a model file of a completed run in place. What an earlier failed run
+// kept beside it is removed then: it is out of date.
+OsError commit_model_file(Units& io, int unit) {
+  const std::string name = io.file_name(unit);
+  const bool partial = io.writes_partial(unit);
+  if (const OsError err = io.commit(unit)) return err;
+  OsError ignored;
+  if (partial && io.may_replace(failed_name(name)) && file_id_of(failed_name(name))) {
+    remove_file(failed_name(name), ignored);
+  }
+  return {};
+}
+
+// Ends a model file: in place when the run completed and all of it reached
+// the file; otherwise kept as one of a failed run. A file that could not be
+// written is named with the reason on the console and in the message file.
+// False when the file fails the run.
+bool end_model_file(Units& io, int unit, bool completed) {
+  const std::string name = io.file_name(unit);
+  OsError err = io.flush(unit);
+  if (!err && completed) err = commit_model_file(io, unit);
+  if (err) {
+    for (const int to : {LTO, LPU}) report_file_error(io, to, "Writing", name, err);
+  }
+  if (io.is_open(unit)) keep_failed_model_file(io, unit);
+  return !err;
 }
 
 // A read error on the listing, which the reader that met it has reported in
@@ -54,8 +99,13 @@ std::int32_t write_verdict(Units& io, Outcome outcome) {
 
 std::int32_t end_run(Units& io, Outcome outcome) {
   if (!listing_read(io)) outcome = Outcome::kFailed;
+  // A model file is put in place only when the run completed and its
+  // messages so far reached the message file.
+  if (outcome == Outcome::kCompleted && io.flush(LPU)) outcome = Outcome::kFailed;
   for (const int unit : {LPUS7, LPUUFO}) {
-    if (!close_model_file(io, unit)) outcome = Outcome::kFailed;
+    if (io.is_open(unit) && !end_model_file(io, unit, outcome == Outcome::kCompleted)) {
+      outcome = Outcome::kFailed;
+    }
   }
   // The message file is closed before the console learns the verdict: its
   // diagnostics are part of the run, and losing them fails the run too.

@@ -7,6 +7,9 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
+
+#include "platform/osfile.h"
 
 namespace velkan {
 
@@ -20,6 +23,9 @@ class StdConsole {
 
   std::istream& in();
   std::ostream& out();
+  // The file standard input reads, when it is a regular file (answers
+  // redirected from a file); none for a console window or a pipe.
+  std::optional<FileId> input_file() const;
 
  private:
   struct Streams;

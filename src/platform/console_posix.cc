@@ -1,5 +1,8 @@
 // Standard input and output on POSIX systems: the C++ streams, unsynchronised
 // with C's for speed; bytes pass unchanged both ways.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <iostream>
 
 #include "platform/console.h"
@@ -20,6 +23,12 @@ std::istream& StdConsole::in() {
 
 std::ostream& StdConsole::out() {
   return std::cout;
+}
+
+std::optional<FileId> StdConsole::input_file() const {
+  struct stat st {};
+  if (::fstat(STDIN_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 }  // namespace velkan

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/console.h"
+#include "platform/winfileid.h"
 #include "platform/winstring.h"
 
 namespace velkan {
@@ -152,6 +153,16 @@ std::istream& StdConsole::in() {
 
 std::ostream& StdConsole::out() {
   return streams_->out;
+}
+
+std::optional<FileId> StdConsole::input_file() const {
+  const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (in == nullptr || in == INVALID_HANDLE_VALUE || GetFileType(in) != FILE_TYPE_DISK ||
+      !GetFileInformationByHandle(in, &info)) {
+    return std::nullopt;
+  }
+  return file_id_from(info);
 }
 
 }  // namespace velkan

@@ -48,6 +48,10 @@ class OsFile {
   static OsFile open_for_writing(std::string_view name, OsError& err);
   // An anonymous temporary file, gone when closed.
   static OsFile temporary(OsError& err);
+  // A new file under `name`, which must not exist yet, opened for writing and
+  // locked (see try_lock()) for as long as it is open, where the file system
+  // has locks.
+  static OsFile create_locked(std::string_view name, OsError& err);
 
   bool is_open() const { return handle_ != kNone; }
   bool is_regular() const { return regular_; }
@@ -62,6 +66,16 @@ class OsFile {
   bool seek(std::int64_t offset, OsError& err);
   // Cuts a regular file to `size` bytes; other kinds of file are left alone.
   bool truncate(std::int64_t size, OsError& err);
+  // Stores what was written on the disk before returning.
+  bool sync(OsError& err);
+  // Takes the lock of the file for this process, without waiting: false when
+  // another process holds it. The system releases it when the file is closed
+  // or the process ends, however it ends. Only processes that ask for the
+  // lock are kept out: reading and writing stay open to everyone.
+  bool try_lock();
+  // Gives the file the permission bits of the file `like` (where the system
+  // has them), so that a file made to replace another keeps what it allowed.
+  void take_permissions_of(std::string_view like);
   // Closes the file; false with `err` set when the system reports an error
   // (for instance data that could not be stored).
   bool close(OsError& err);

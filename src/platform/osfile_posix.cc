@@ -1,6 +1,7 @@
 // The operating system's files on POSIX systems: file descriptors, opened
 // without blocking so that a pipe or device never makes the program wait.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +124,18 @@ OsFile OsFile::temporary(OsError& err) {
   return OsFile(fd, true, id_of(st));
 }
 
+OsFile OsFile::create_locked(std::string_view name, OsError& err) {
+  struct stat st {};
+  const int fd = open_nonblocking(std::string(name), O_RDWR | O_CREAT | O_EXCL, st, err);
+  if (fd < 0) return {};
+  make_blocking(fd);
+  OsFile f(fd, true, id_of(st));
+  // A file system without locks still takes the file; a later run then
+  // cannot tell that its maker has ended, and leaves it alone.
+  f.try_lock();
+  return f;
+}
+
 std::int64_t OsFile::read(char* buf, std::size_t n, OsError& err) {
   for (;;) {
     const ssize_t got = ::read(fd_of(handle_), buf, n);
@@ -158,6 +171,30 @@ bool OsFile::truncate(std::int64_t size, OsError& err) {
   if (::ftruncate(fd_of(handle_), static_cast<off_t>(size)) == 0) return true;
   err = error_of(errno);
   return false;
+}
+
+bool OsFile::sync(OsError& err) {
+  if (!regular_) return true;
+  int rc;
+  do {
+    rc = ::fsync(fd_of(handle_));
+  } while (rc != 0 && errno == EINTR);
+  if (rc == 0) return true;
+  err = error_of(errno);
+  return false;
+}
+
+bool OsFile::try_lock() {
+  int rc;
+  do {
+    rc = ::flock(fd_of(handle_), LOCK_EX | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  return rc == 0;
+}
+
+void OsFile::take_permissions_of(std::string_view like) {
+  struct stat st {};
+  if (::stat(std::string(like).c_str(), &st) == 0) ::fchmod(fd_of(handle_), st.st_mode & 07777);
 }
 
 bool OsFile::close(OsError& err) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/osfile.h"
+#include "platform/winfileid.h"
 #include "platform/winstring.h"
 
 namespace velkan {
@@ -16,6 +17,9 @@ namespace {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // Read and write in pieces that a DWORD count always holds.
 constexpr std::size_t kLargestTransfer = 1u << 30;
+// The lock of a file is one byte far beyond any end a file reaches, so that
+// it keeps out only those who ask for the same lock, never a read or a write.
+constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
 
 OsError error_of(DWORD code) {
   const int c = code != 0 && code <= INT_MAX ? static_cast<int>(code) : ERROR_GEN_FAILURE;
@@ -49,11 +53,6 @@ OsError open_error(const std::wstring& name) {
   return error_of(code);
 }
 
-FileId id_of(const BY_HANDLE_FILE_INFORMATION& info) {
-  return FileId{info.dwVolumeSerialNumber,
-                (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-}
-
 // Devices have no volume and index: a character device is known by its kind.
 constexpr FileId kCharacterDevice{~std::uint64_t{0}, FILE_TYPE_CHAR};
 
@@ -76,7 +75,7 @@ bool describe(HANDLE h, bool& regular, FileId& id, OsError& err) {
     return false;
   }
   regular = true;
-  id = id_of(info);
+  id = file_id_from(info);
   return true;
 }
 
@@ -164,6 +163,25 @@ OsFile OsFile::temporary(OsError& err) {
   return OsFile(stored(h), regular, id);
 }
 
+OsFile OsFile::create_locked(std::string_view name, OsError& err) {
+  const std::wstring wide = wide_name(name);
+  const HANDLE h = create(wide, GENERIC_READ | GENERIC_WRITE, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+  if (h == INVALID_HANDLE_VALUE) {
+    err = open_error(wide);
+    return {};
+  }
+  bool regular = false;
+  FileId id;
+  if (!describe(h, regular, id, err)) {
+    CloseHandle(h);
+    DeleteFileW(wide.c_str());
+    return {};
+  }
+  OsFile f(stored(h), regular, id);
+  f.try_lock();
+  return f;
+}
+
 std::int64_t OsFile::read(char* buf, std::size_t n, OsError& err) {
   DWORD got = 0;
   const DWORD want = static_cast<DWORD>(n < kLargestTransfer ? n : kLargestTransfer);
@@ -217,6 +235,23 @@ bool OsFile::truncate(std::int64_t size, OsError& err) {
   return false;
 }
 
+bool OsFile::sync(OsError& err) {
+  if (!regular_ || FlushFileBuffers(handle_of(handle_))) return true;
+  err = last_error();
+  return false;
+}
+
+bool OsFile::try_lock() {
+  OVERLAPPED at{};
+  at.OffsetHigh = kLockOffsetHigh;
+  return LockFileEx(handle_of(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                    0, &at) != 0;
+}
+
+// Windows files have no permission bits; a file that could not be written
+// is refused before it would be replaced.
+void OsFile::take_permissions_of(std::string_view /*like*/) {}
+
 bool OsFile::close(OsError& err) {
   if (!is_open()) return true;
   if (CloseHandle(handle_of(std::exchange(handle_, kNone)))) return true;
@@ -233,7 +268,7 @@ std::optional<FileId> file_id_of(std::string_view name) {
   if (GetFileType(h) == FILE_TYPE_CHAR) {
     id = kCharacterDevice;
   } else if (BY_HANDLE_FILE_INFORMATION info{}; GetFileInformationByHandle(h, &info)) {
-    id = id_of(info);
+    id = file_id_from(info);
   }
   CloseHandle(h);
   return id;

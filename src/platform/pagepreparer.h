@@ -27,6 +27,7 @@ class PagePreparer {
  private:
   struct Worker;
   std::unique_ptr<Worker> worker_;
+  bool unable_ = false;  // the system gave no thread
   char* block_ = nullptr;
   std::size_t bytes_ = 0;
 };

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "platform/interrupts.h"
 #include "platform/pagepreparer.h"
 
 namespace velkan {
@@ -31,7 +33,10 @@ struct PagePreparer::Worker {
   bool stop = false;           // guarded by lock
   std::thread thread;
 
+  // Starts the thread; it never takes the interrupts, which stay with the
+  // thread that writes the outputs.
   explicit Worker(char* block) {
+    const InterruptsHeld held;
     thread = std::thread([this, block] { run(block); });
   }
 
@@ -81,8 +86,15 @@ void PagePreparer::prepare(std::size_t from, std::size_t to) {
   const std::size_t first = std::min(from, bytes_) / kLargePage * kLargePage;
   const std::size_t end =
       std::min((std::min(to, bytes_) + kLargePage - 1) / kLargePage * kLargePage, bytes_);
-  if (end <= first || end < kWorthPreparing) return;
-  if (!worker_) worker_ = std::make_unique<Worker>(block_);
+  if (end <= first || end < kWorthPreparing || unable_) return;
+  if (!worker_) {
+    try {
+      worker_ = std::make_unique<Worker>(block_);
+    } catch (const std::system_error&) {  // no thread to be had: pages fault in when used
+      unable_ = true;
+      return;
+    }
+  }
   {
     const std::lock_guard<std::mutex> held(worker_->lock);
     worker_->pending.emplace_back(first, end);

@@ -9,7 +9,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/interrupts.h"
 #include "platform/units.h"
+#include "platform/wholefile.h"
 
 namespace velkan {
 namespace {
@@ -387,10 +389,57 @@ void UnitFile::finish_writing() {
 }
 
 void UnitFile::close() {
+  if (partial_) {
+    discard({});
+    return;
+  }
   if (!file_.is_open()) return;
   if (mode_ == Mode::kWriting) finish_writing();
   OsError err;
   if (!file_.close(err)) note(err);
+}
+
+void UnitFile::make_partial(std::string partial, std::string target, int place) {
+  partial_ = Partial{std::move(partial), std::move(target), place};
+}
+
+void UnitFile::commit() {
+  if (!partial_) return close();
+  if (file_.is_open()) {
+    if (mode_ == Mode::kWriting) finish_writing();
+    OsError err;
+    if (!error_ && !file_.sync(err)) note(err);
+    if (!file_.close(err)) note(err);
+  }
+  if (error_) return;
+  const InterruptsHeld held;
+  OsError err;
+  if (!move_over(partial_->name, partial_->target, err)) {
+    note(err);
+    return;
+  }
+  forget_partial_output(partial_->place, true);
+  partial_.reset();
+}
+
+std::string UnitFile::discard(std::string_view keep_as) {
+  if (!partial_) {
+    close();
+    return {};
+  }
+  OsError ignored;
+  if (file_.is_open()) {
+    if (mode_ == Mode::kWriting) flush();
+    file_.close(ignored);
+  }
+  std::string kept(keep_as);
+  if (kept.empty() || !move_over(partial_->name, kept, ignored)) {
+    remove_file(partial_->name, ignored);
+    kept.clear();
+  }
+  forget_partial_output(partial_->place, false);
+  partial_.reset();
+  return kept;
 }
 
 }  // namespace velkan

@@ -95,8 +95,23 @@ class UnitFile {
   // Writes out the buffered text.
   void flush();
   // Flushes, ends a written file after its last record and closes it; the
-  // first error met by the file, if any, stays in error().
+  // first error met by the file, if any, stays in error(). A partial output
+  // is removed: it never reached its target.
   void close();
+
+  // The file is the partial output `partial` of the file `target` (see
+  // wholefile.h), noted at `place` of the interrupt table.
+  void make_partial(std::string partial, std::string target, int place);
+  bool is_partial() const { return partial_.has_value(); }
+  // Flushes, stores on the disk and closes a partial output and moves it over
+  // its target in one step. With an error (in error()) the target is left as
+  // it was and the file stays a partial output, for discard(). Any other file
+  // is closed.
+  void commit();
+  // Closes a partial output and moves it to `keep_as`, or removes it when
+  // `keep_as` is empty or the move fails; its target is left as it was.
+  // Returns where it went ("" when removed).
+  std::string discard(std::string_view keep_as);
 
   const OsError& error() const { return error_; }
   const std::string& name() const { return name_; }
@@ -125,8 +140,14 @@ class UnitFile {
   bool raw_seek(std::int64_t offset);
   void note(const OsError& err);
 
+  struct Partial {
+    std::string name, target;
+    int place = -1;
+  };
+
   OsFile file_;
   std::string name_;
+  std::optional<Partial> partial_;
   bool writable_ = false;
   OsError error_;  // the first error
   std::optional<PlantedFault> fault_;

@@ -7,23 +7,30 @@
 #include <ostream>
 #include <streambuf>
 
+#include "platform/interrupts.h"
+#include "platform/wholefile.h"
+
 namespace velkan {
 namespace {
 
 constexpr int kBadUnit = 5001;
 constexpr std::size_t kLongestLine = 1 << 16;
 
-OsError same_file_error(const std::string& other) {
-  return OsError{kSameFile, "Is the same file as " + other};
-}
-
 }  // namespace
 
+OsError Units::clash_error(int other) const {
+  if (other == kConsoleIn) return OsError{kSameFile, "Is the file the answers are read from"};
+  return OsError{kSameFile, "Is the same file as " + file_name(other)};
+}
+
 Units::Units(std::istream& console_in, std::ostream& console_out, std::string implicit_dir)
-    : in_(console_in), out_(console_out), implicit_dir_(std::move(implicit_dir)) {}
+    : in_(console_in), out_(console_out), implicit_dir_(std::move(implicit_dir)) {
+  claimed_place_.fill(-1);
+}
 
 Units::~Units() {
   flush_all();
+  for (int unit = 1; unit <= kMaxUnit; ++unit) remove_unused_claim(unit);
 }
 
 int Units::open(int unit, std::string_view path, FileStatus status) {
@@ -41,6 +48,9 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     open_error_ = OsError{EINVAL, "Not a valid file name (it holds a NUL byte)"};
     return open_error_.code;
   }
+  if (status == FileStatus::kUnknown && whole_[static_cast<std::size_t>(unit)]) {
+    return open_whole(unit, path);
+  }
   OsError err;
   OsFile f;
   const bool writing = status != FileStatus::kOld;
@@ -57,13 +67,55 @@ int Units::open(int unit, std::string_view path, FileStatus status) {
     open_error_ = err.code ? err : io_error();
     return open_error_.code;
   }
-  if (const int other = clashing_unit(f, unit, writing)) {
+  if (const int other = clashing_unit(f.id(), unit, writing)) {
     if (!writing && !file(other) && !is_kept_input(f.id())) inputs_kept_.push_back(f.id());
     clash_ = other;
-    open_error_ = same_file_error(file_name(other));
+    open_error_ = clash_error(other);
     return kSameFile;
   }
   attach(unit, std::move(f), std::string(path), writing);
+  return 0;
+}
+
+// An output written whole: a partial output beside the file named, or a
+// character device written directly.
+int Units::open_whole(int unit, std::string_view path) {
+  OsError err;
+  const std::optional<OutputTarget> target = inspect_output(path, err);
+  OsFile f;
+  std::string partial;
+  if (target && target->kind == OutputTarget::Kind::kDevice) {
+    f = OsFile::open_for_writing(path, err);
+  } else if (target) {
+    if (const int other = target->kind == OutputTarget::Kind::kRegular
+                              ? clashing_unit(target->id, unit, true)
+                              : 0) {
+      clash_ = other;
+      open_error_ = clash_error(other);
+      return kSameFile;
+    }
+    remove_leftover_partials(target->path);
+    f = create_partial(*target, partial, err);
+    // The file itself may be writable where its folder is not.
+    if (!f.is_open() && target->kind == OutputTarget::Kind::kRegular && err) {
+      err.text += " (its folder must take a new file beside it)";
+    }
+  }
+  if (!f.is_open()) {
+    open_error_ = err.code ? err : io_error();
+    return open_error_.code;
+  }
+  if (const int other = clashing_unit(f.id(), unit, true)) {  // a device of the run
+    clash_ = other;
+    open_error_ = clash_error(other);
+    return kSameFile;
+  }
+  attach(unit, std::move(f), std::string(path), true);
+  null_device_[static_cast<std::size_t>(unit)] = target->null_device;
+  if (!partial.empty()) {
+    const int place = note_partial_output(partial, path);
+    file(unit)->make_partial(std::move(partial), target->path, place);
+  }
   return 0;
 }
 
@@ -73,26 +125,72 @@ void Units::attach(int unit, OsFile f, std::string name, bool writable) {
   if (const auto& fault = planted_[static_cast<std::size_t>(unit)]) slot->plant(*fault);
 }
 
-// Another unit that has the same file as `f` where either may write it: an
-// open unit, or a reserved unit's "fort.<unit>" file. 0 when there is none.
-int Units::clashing_unit(const OsFile& f, int unit, bool writing) const {
+// Another unit that has the file `id` where either may write it: an open
+// unit, or a reserved unit's "fort.<unit>" file; for an output also a
+// protected input (kConsoleIn). 0 when there is none.
+int Units::clashing_unit(const FileId& id, int unit, bool writing) const {
   for (int u = 1; u <= kMaxUnit; ++u) {
     if (u == unit) continue;
     if (const UnitFile* other = file(u)) {
-      if (other->id() == f.id() && (writing || other->is_writable())) return u;
+      if (other->id() == id && (writing || other->is_writable())) return u;
     } else if (reserved_[static_cast<std::size_t>(u)]) {
-      if (file_id_of(implicit_name(u)) == f.id()) return u;
+      if (file_id_of(implicit_name(u)) == id) return u;
     }
   }
-  return 0;
+  const bool is_protected = std::find(protected_.begin(), protected_.end(), id) != protected_.end();
+  return writing && is_protected ? kConsoleIn : 0;
 }
 
 bool Units::is_kept_input(const FileId& id) const {
-  return std::find(inputs_kept_.begin(), inputs_kept_.end(), id) != inputs_kept_.end();
+  return std::find(inputs_kept_.begin(), inputs_kept_.end(), id) != inputs_kept_.end() ||
+         std::find(protected_.begin(), protected_.end(), id) != protected_.end();
 }
 
 void Units::reserve_implicit(int unit) {
   if (in_range(unit)) reserved_[static_cast<std::size_t>(unit)] = true;
+}
+
+OsError Units::claim_implicit(int unit) {
+  reserve_implicit(unit);
+  if (!in_range(unit) || is_console(unit) || file(unit)) return {};
+  OsError err;
+  OsFile f = OsFile::open_for_writing(implicit_name(unit), err);
+  if (!f.is_open() || !f.is_regular()) return {};
+  if (!f.try_lock()) {
+    return OsError{kInUse, implicit_name(unit) + " is in use by another conversion"};
+  }
+  if (!is_kept_input(f.id())) {
+    claimed_place_[static_cast<std::size_t>(unit)] = note_partial_output(implicit_name(unit), "");
+  }
+  claimed_[static_cast<std::size_t>(unit)] = std::move(f);
+  return {};
+}
+
+// The claimed "fort.<unit>" file of `unit` leaves the interrupt table: it got
+// a record, or the claim ends.
+void Units::end_claim(int unit) {
+  int& place = claimed_place_[static_cast<std::size_t>(unit)];
+  forget_partial_output(place, false);
+  place = -1;
+  claimed_[static_cast<std::size_t>(unit)] = OsFile();
+}
+
+// A claimed "fort.<unit>" file that got no record is removed, unless the run
+// must not touch it; either way the claim ends.
+void Units::remove_unused_claim(int unit) {
+  OsFile& f = claimed_[static_cast<std::size_t>(unit)];
+  if (!f.is_open()) return;
+  OsError ignored;
+  if (!is_kept_input(f.id())) remove_file(implicit_name(unit), ignored);
+  end_claim(unit);
+}
+
+void Units::write_whole(int unit) {
+  if (in_range(unit)) whole_[static_cast<std::size_t>(unit)] = true;
+}
+
+void Units::protect_input(const FileId& id) {
+  protected_.push_back(id);
 }
 
 std::string Units::implicit_name(int unit) const {
@@ -108,14 +206,47 @@ std::string Units::file_name(int unit) const {
 OsError Units::close(int unit) {
   if (!in_range(unit) || is_console(unit)) return {};
   const auto u = static_cast<std::size_t>(unit);
+  remove_unused_claim(unit);
   OsError err = std::move(implicit_errors_[u]);
   implicit_errors_[u] = {};
+  null_device_[u] = false;
   if (files_[u]) {
     files_[u]->close();
     err = files_[u]->error();
     files_[u].reset();
   }
   return err;
+}
+
+OsError Units::commit(int unit) {
+  UnitFile* f = file(unit);
+  if (f == nullptr || !f->is_partial()) return close(unit);
+  f->commit();
+  const OsError err = f->error();
+  if (!f->is_partial()) close(unit);
+  return err;
+}
+
+std::string Units::discard(int unit, std::string_view keep_as) {
+  UnitFile* f = file(unit);
+  if (f == nullptr) return {};
+  std::string kept = f->discard(may_replace(keep_as) ? keep_as : std::string_view());
+  close(unit);
+  return kept;
+}
+
+bool Units::keeps_nothing(int unit) const {
+  return in_range(unit) && null_device_[static_cast<std::size_t>(unit)];
+}
+
+bool Units::writes_partial(int unit) const {
+  const UnitFile* f = file(unit);
+  return f != nullptr && f->is_partial();
+}
+
+bool Units::may_replace(std::string_view name) const {
+  const std::optional<FileId> id = file_id_of(name);
+  return !id || (!clashing_unit(*id, 0, true) && !is_kept_input(*id));
 }
 
 bool Units::is_open(int unit) const {
@@ -147,10 +278,12 @@ UnitFile* Units::file_for_write(int unit) {
   // emptied first unless it is in use by another unit.
   const std::string name = implicit_name(unit);
   OsError err;
-  OsFile f = OsFile::open_for_writing(name, err);
+  OsFile& claimed = claimed_[static_cast<std::size_t>(unit)];
+  OsFile f = claimed.is_open() ? std::move(claimed) : OsFile::open_for_writing(name, err);
+  end_claim(unit);
   if (f.is_open()) {
-    if (const int other = clashing_unit(f, unit, true)) {
-      failed = same_file_error(file_name(other));
+    if (const int other = clashing_unit(f.id(), unit, true)) {
+      failed = clash_error(other);
       return nullptr;
     }
     if (is_kept_input(f.id())) {

@@ -36,6 +36,10 @@ inline constexpr int kSameFile = 5002;
 // whatever sends it is not answering questions.
 inline constexpr int kRunawayLine = 5003;
 
+// A reserved unit's "fort.<unit>" file is held by another running program
+// (see Units::claim_implicit()).
+inline constexpr int kInUse = 5004;
+
 class Units {
  public:
   static constexpr int kConsoleIn = 5;
@@ -67,12 +71,47 @@ class Units {
   // Declares that `unit` writes its "fort.<unit>" file when it is written
   // without having been opened: no other unit may open that file.
   void reserve_implicit(int unit);
+  // Reserves `unit` as reserve_implicit() does and makes its "fort.<unit>"
+  // file this program's for as long as the unit lives: the file is opened (made
+  // when missing, its content kept until the first record replaces it) and
+  // locked. Fails with kInUse when another running program holds the lock.
+  // When the file cannot be opened at all, that shows at its first record, as
+  // for reserve_implicit(). A file that gets no record is removed at close(),
+  // unless it was named as an input: so it never holds the records of an
+  // earlier run.
+  OsError claim_implicit(int unit);
+  // Declares that an output opened on `unit` with status UNKNOWN is written
+  // whole or not at all: its records go to a partial output beside the file
+  // named (see wholefile.h) and reach that file only through commit(); until
+  // then the file named keeps its content, and a missing one stays missing.
+  // A character device is written directly.
+  void write_whole(int unit);
+  // An input that is the file of no unit (the file the answers are read
+  // from): no output may be that file. clash() gives kConsoleIn for it.
+  void protect_input(const FileId& id);
   // The name of the file of `unit`: as it was opened, or its "fort.<unit>" file.
   std::string file_name(int unit) const;
 
   // Closes the unit; a unit that is not open is left alone. Returns the first
-  // error its file met, closing included (code 0: none).
+  // error its file met, closing included (code 0: none). A partial output is
+  // removed (see discard()).
   OsError close(int unit);
+  // Closes the unit; a partial output is stored on the disk and moved over
+  // its file in one step. Returns the first error its file met: with one, the
+  // file named is left as it was, and the partial output stays for discard().
+  OsError commit(int unit);
+  // Closes the unit without putting a partial output in place: it is moved to
+  // `keep_as` (no file of the run, nor a protected input), or removed when
+  // `keep_as` is empty or cannot take it. Returns where it went, "" when it
+  // was removed or the unit had none.
+  std::string discard(int unit, std::string_view keep_as);
+  // Whether the unit writes a device that keeps nothing (the null device).
+  bool keeps_nothing(int unit) const;
+  // Whether the unit writes a partial output (see write_whole()).
+  bool writes_partial(int unit) const;
+  // Whether the file `name` may be replaced or removed by the run: it is no
+  // file of a unit, no reserved "fort.<unit>" file and no protected input.
+  bool may_replace(std::string_view name) const;
   bool is_open(int unit) const;
   // Writes out what is buffered for the unit; returns its first error so far.
   OsError flush(int unit);
@@ -123,7 +162,11 @@ class Units {
   UnitFile* file_for_write(int unit);
   UnitFile* file(int unit) const;
   void attach(int unit, OsFile f, std::string name, bool writable);
-  int clashing_unit(const OsFile& f, int unit, bool writing) const;
+  int open_whole(int unit, std::string_view path);
+  int clashing_unit(const FileId& id, int unit, bool writing) const;
+  OsError clash_error(int other) const;
+  void remove_unused_claim(int unit);
+  void end_claim(int unit);
   bool is_kept_input(const FileId& id) const;
   int read_console(std::string& record);
   std::string implicit_name(int unit) const;
@@ -135,9 +178,14 @@ class Units {
   std::string implicit_dir_;
   std::array<std::unique_ptr<UnitFile>, kMaxUnit + 1> files_;
   std::array<bool, kMaxUnit + 1> reserved_{};
+  std::array<bool, kMaxUnit + 1> whole_{};
+  std::array<bool, kMaxUnit + 1> null_device_{};
+  std::array<OsFile, kMaxUnit + 1> claimed_;       // fort.<unit> files held, not yet written
+  std::array<int, kMaxUnit + 1> claimed_place_{};  // their places in the interrupt table
   std::array<OsError, kMaxUnit + 1> implicit_errors_;
   std::array<std::optional<PlantedFault>, kMaxUnit + 1> planted_;
   std::vector<FileId> inputs_kept_;  // refused inputs that an implicit file must not overwrite
+  std::vector<FileId> protected_;    // inputs of no unit, never outputs
   OsError open_error_;
   int clash_ = 0;
 };

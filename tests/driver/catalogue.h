@@ -21,6 +21,13 @@ inline const std::string kCompleted =
     "\n\n\n  ======  F L E X C O M   C O N V E R T I O N     C O M P L E T E D    ======\n";
 inline const std::string kFailed =
     "\n\n\n  ======  F L E X C O M   C O N V E R T I O N     F A I L E D    ======\n";
+// The line of a failed run whose model file `name` did not exist before:
+// what the run wrote is kept beside it.
+inline std::string kept_new(const std::string& name) {
+  return "\n *** No model file " + name + " was made; what this run wrote is in " + name +
+         ".failed.\n";
+}
+
 inline const std::string kEndOfInput =
     "\n *** End of the console input: no answer to the last question.\n";
 

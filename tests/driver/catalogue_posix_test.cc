@@ -152,18 +152,20 @@ TEST_F(Catalogue, AFullDiskOrAFileSizeLimitFailsEitherConversion) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no full device here";
   dir.write("long.lis", long_riser(1000));
   struct Case {
-    std::string answers, wrapper, file, reason;
+    std::string answers, wrapper, file, reason, kept;
   } cases[] = {
-      {"long.lis\n\n\n/dev/full\n\n\n", "", "/dev/full", "No space left on device"},
-      {"long.lis\n\n1\n/dev/full\n\n", "", "/dev/full", "No space left on device"},
+      {"long.lis\n\n\n/dev/full\n\n\n", "", "/dev/full", "No space left on device", ""},
+      {"long.lis\n\n1\n/dev/full\n\n", "", "/dev/full", "No space left on device", ""},
       // 16 blocks of 512 or 1024 bytes: the console and fort.17 fit, the model does not.
-      {"long.lis\n\n\nlong.vom\n\n\n", "ulimit -f 16 &&", "long.vom", "File too large"},
-      {"long.lis\n\n1\nlong.s7\n\n", "ulimit -f 16 &&", "long.s7", "File too large"},
+      {"long.lis\n\n\nlong.vom\n\n\n", "ulimit -f 16 &&", "long.vom", "File too large",
+       kept_new("long.vom")},
+      {"long.lis\n\n1\nlong.s7\n\n", "ulimit -f 16 &&", "long.s7", "File too large",
+       kept_new("long.s7")},
   };
   for (const Case& c : cases) {
     const ProgramRun run = velkan(c.answers, c.wrapper);
     const std::string report =
-        "\n*** ERROR Writing File:" + c.file + "\n      Reason: " + c.reason + "\n";
+        "\n*** ERROR Writing File:" + c.file + "\n      Reason: " + c.reason + "\n" + c.kept;
     EXPECT_EQ(run.exit_status, 1) << c.file << run.console;
     EXPECT_NE(run.console.find(report + kFailed), std::string::npos) << run.console;
     EXPECT_EQ(dir.read("fort.17"), report + kFailed);

@@ -173,27 +173,33 @@ TEST_F(Catalogue, TheEndOfTheInputAtEveryQuestionEndsTheRunAsFailed) {
   struct Case {
     std::string answers;
     std::string_view prompt;
+    std::string output;  // the model file the run had begun, which stays missing
   } cases[] = {
-      {"", "Give FlexCom File Name (complete)   :  "},
-      {"riser.lis\n", "Select Operation  / 1 /             :  "},
-      {"riser.lis\n\n", "Select Sub Operation  / 2 /         :  "},
-      {"riser.lis\n\n\n", "Vomar model file name               :  "},
-      {vomar, "Create Coarser Mesh?  /no /         :  "},
-      {vomar + "yes\n", "Number of Risers                    :  "},
-      {vomar + "yes\n1\n", "Number of Segments                  :  "},
-      {vomar + "yes\n1\n1\n", "First Node, Last node and nSkip     :  "},
-      {vomar + "yes\n1\n1\n101 113", "First Node, Last node and nSkip     :  "},
-      {vomar + "\n", "Hinge Stiff, Ax & Bend /1E8 & 1E3/:  "},
-      {vomar + "\n\n", "Create Sea Bed?       /no /         :  "},
-      {vomar + "\n\nyes\n", "Max Z-coordinate for seabed nodes   :  "},
-      {"riser.lis\n\n1\n", "Give File for Shear7 model          :  "},
-      {"riser.lis\n\n1\nriser.s7\n", "Scaling factor for Tension /1.0/    :  "},
+      {"", "Give FlexCom File Name (complete)   :  ", ""},
+      {"riser.lis\n", "Select Operation  / 1 /             :  ", ""},
+      {"riser.lis\n\n", "Select Sub Operation  / 2 /         :  ", ""},
+      {"riser.lis\n\n\n", "Vomar model file name               :  ", ""},
+      {vomar, "Create Coarser Mesh?  /no /         :  ", "riser.vom"},
+      {vomar + "yes\n", "Number of Risers                    :  ", "riser.vom"},
+      {vomar + "yes\n1\n", "Number of Segments                  :  ", "riser.vom"},
+      {vomar + "yes\n1\n1\n", "First Node, Last node and nSkip     :  ", "riser.vom"},
+      {vomar + "yes\n1\n1\n101 113", "First Node, Last node and nSkip     :  ", "riser.vom"},
+      {vomar + "\n", "Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", "riser.vom"},
+      {vomar + "\n\n", "Create Sea Bed?       /no /         :  ", "riser.vom"},
+      {vomar + "\n\nyes\n", "Max Z-coordinate for seabed nodes   :  ", "riser.vom"},
+      {"riser.lis\n\n1\n", "Give File for Shear7 model          :  ", ""},
+      {"riser.lis\n\n1\nriser.s7\n", "Scaling factor for Tension /1.0/    :  ", "riser.s7"},
   };
   for (const Case& c : cases) {
     const ProgramRun run = velkan(c.answers);
     EXPECT_EQ(run.exit_status, 1) << c.prompt;
-    EXPECT_NE(run.console.find(std::string(c.prompt) + kEndOfInput + kFailed), std::string::npos)
+    const std::string kept = c.output.empty() ? "" : kept_new(c.output);
+    EXPECT_NE(run.console.find(std::string(c.prompt) + kEndOfInput + kept + kFailed),
+              std::string::npos)
         << run.console;
+    if (!c.output.empty()) {
+      EXPECT_FALSE(fs::exists(dir.path() / c.output)) << c.prompt;
+    }
   }
 }
 
@@ -236,7 +242,8 @@ TEST_F(Catalogue, SegmentEndsThatAreNoNodesFailTheRun) {
   for (const std::string_view segments : {"1\n101 999 2\n", "2\n101 999 2\n999 113 2\n"}) {
     const ProgramRun run = velkan("riser.lis\n\n\nriser.vom\nyes\n1\n" + std::string(segments));
     EXPECT_EQ(run.exit_status, 1);
-    EXPECT_NE(run.console.find("Illegal node:     999\n" + kFailed), std::string::npos)
+    EXPECT_NE(run.console.find("Illegal node:     999\n" + kept_new("riser.vom") + kFailed),
+              std::string::npos)
         << run.console;
   }
 }

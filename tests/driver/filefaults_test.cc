@@ -4,6 +4,7 @@
 // verdict on the console.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "driver/conversiondriver.h"
@@ -68,6 +69,13 @@ std::string error_lines(std::string_view doing, const std::string& file) {
          "\n      Reason: " + io_error().text + "\n";
 }
 
+// The line that says where the records of a model file that did not
+// complete went: the file named was never made.
+std::string kept_line(const std::string& dir, const std::string& file) {
+  return "\n *** No model file " + dir + file + " was made; what this run wrote is in " + dir +
+         file + ".failed.\n";
+}
+
 const std::string kVomar = "\n\n@model.vom\n\n\n";
 const std::string kShear7 = "\n1\n@model.s7\n\n";
 
@@ -89,11 +97,13 @@ TEST(FileFaults, AModelFileThatCannotBeWrittenFailsEitherConversion) {
   for (const Case& c : cases) {
     const ConversionRun r = run(model_listing(20), c.answers, c.unit,
                                 PlantedFault{PlantedFault::Kind::kWrite, c.after, io_error()});
-    const std::string report = "\n" + error_lines("Writing", r.dir + c.file);
+    const std::string report =
+        "\n" + error_lines("Writing", r.dir + c.file) + kept_line(r.dir, c.file);
     EXPECT_EQ(r.status, -1) << c.file << c.after;
     EXPECT_NE(r.console.find(report + kFailedFrame + "     Max used space:"), std::string::npos)
         << c.file << c.after << r.console;
     EXPECT_EQ(r.messages, report + kFailedFrame) << c.file << c.after;
+    EXPECT_FALSE(std::filesystem::exists(r.dir + c.file)) << c.file << c.after;
     if (!c.not_reached.empty()) {
       EXPECT_EQ(r.console.find(c.not_reached), std::string::npos) << c.after;
     }
@@ -102,14 +112,14 @@ TEST(FileFaults, AModelFileThatCannotBeWrittenFailsEitherConversion) {
 
 TEST(FileFaults, AMessageFileThatCannotBeWrittenDoesNotHideTheVerdict) {
   struct Case {
-    std::string listing, answers;
+    std::string listing, answers, file;
     std::int64_t after;
   } cases[] = {
       // A riser end that is no node: the failed frame goes to the message file.
-      {model_listing(3), "\n\n@model.vom\nyes\n1\n1\n99 4 2\n", 0},
-      {model_listing(3), "\n\n@model.vom\nyes\n1\n1\n99 4 2\n", 10},
+      {model_listing(3), "\n\n@model.vom\nyes\n1\n1\n99 4 2\n", "model.vom", 0},
+      {model_listing(3), "\n\n@model.vom\nyes\n1\n1\n99 4 2\n", "model.vom", 10},
       // No tension table: the result reader fails.
-      {model_listing(3, false), kShear7, 0},
+      {model_listing(3, false), kShear7, "model.s7", 0},
   };
   for (const Case& c : cases) {
     const ConversionRun r = run(c.listing, c.answers, 17,
@@ -119,7 +129,9 @@ TEST(FileFaults, AMessageFileThatCannotBeWrittenDoesNotHideTheVerdict) {
                              "     Max used space:"),
               std::string::npos)
         << r.console;
-    EXPECT_EQ(r.messages, kFailedFrame.substr(0, static_cast<std::size_t>(c.after)));
+    EXPECT_EQ(
+        r.messages,
+        (kept_line(r.dir, c.file) + kFailedFrame).substr(0, static_cast<std::size_t>(c.after)));
   }
 }
 
