@@ -28,8 +28,8 @@ std::string failed_name(const std::string& name) {
 
 // Ends a model file of a run that failed: the file named is left as it was,
 // and what the run wrote is kept under a name that says so (or removed, when
-// that name is taken by a file of the run). One line says so, on the console
-// and in the message file.
+// the run wrote nothing or that name is taken by a file of the run). One line
+// says so, on the console and in the message file.
 void keep_failed_model_file(Units& io, int unit) {
   if (!io.writes_partial(unit)) {
     io.close(unit);
@@ -39,8 +39,7 @@ void keep_failed_model_file(Units& io, int unit) {
   const std::string kept = io.discard(unit, failed_name(name));
   std::string line = file_id_of(name) ? " *** " + name + " is left as it was"
                                       : " *** No model file " + name + " was made";
-  line += kept.empty() ? ": what this run wrote is removed."
-                       : "; what this run wrote is in " + kept + ".";
+  line += kept.empty() ? "." : "; what this run wrote is in " + kept + ".";
   for (const int to : {LTO, LPU}) {
     io.newline(to);
     io.write(to, line);

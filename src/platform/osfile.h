@@ -68,6 +68,8 @@ class OsFile {
   bool truncate(std::int64_t size, OsError& err);
   // Stores what was written on the disk before returning.
   bool sync(OsError& err);
+  // The size of the file in bytes (0 when the system cannot tell).
+  std::int64_t size() const;
   // Takes the lock of the file for this process, without waiting: false when
   // another process holds it. The system releases it when the file is closed
   // or the process ends, however it ends. Only processes that ask for the

@@ -184,6 +184,11 @@ bool OsFile::sync(OsError& err) {
   return false;
 }
 
+std::int64_t OsFile::size() const {
+  struct stat st {};
+  return ::fstat(fd_of(handle_), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
+}
+
 bool OsFile::try_lock() {
   int rc;
   do {

@@ -241,6 +241,11 @@ bool OsFile::sync(OsError& err) {
   return false;
 }
 
+std::int64_t OsFile::size() const {
+  LARGE_INTEGER n{};
+  return GetFileSizeEx(handle_of(handle_), &n) ? n.QuadPart : 0;
+}
+
 bool OsFile::try_lock() {
   OVERLAPPED at{};
   at.OffsetHigh = kLockOffsetHigh;

@@ -428,11 +428,13 @@ std::string UnitFile::discard(std::string_view keep_as) {
     return {};
   }
   OsError ignored;
+  bool holds_records = false;
   if (file_.is_open()) {
     if (mode_ == Mode::kWriting) flush();
+    holds_records = file_.size() > 0;
     file_.close(ignored);
   }
-  std::string kept(keep_as);
+  std::string kept(holds_records ? keep_as : std::string_view());
   if (kept.empty() || !move_over(partial_->name, kept, ignored)) {
     remove_file(partial_->name, ignored);
     kept.clear();

@@ -108,8 +108,9 @@ class UnitFile {
   // it was and the file stays a partial output, for discard(). Any other file
   // is closed.
   void commit();
-  // Closes a partial output and moves it to `keep_as`, or removes it when
-  // `keep_as` is empty or the move fails; its target is left as it was.
+  // Closes a partial output and moves it to `keep_as`, or removes it when it
+  // is empty, `keep_as` is empty or the move fails; its target is left as it
+  // was.
   // Returns where it went ("" when removed).
   std::string discard(std::string_view keep_as);
 

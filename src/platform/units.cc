@@ -230,7 +230,10 @@ OsError Units::commit(int unit) {
 std::string Units::discard(int unit, std::string_view keep_as) {
   UnitFile* f = file(unit);
   if (f == nullptr) return {};
-  std::string kept = f->discard(may_replace(keep_as) ? keep_as : std::string_view());
+  // Never where the records were to go, under any name.
+  const std::optional<FileId> target = file_id_of(f->name());
+  const bool is_target = target && file_id_of(keep_as) == target;
+  std::string kept = f->discard(may_replace(keep_as) && !is_target ? keep_as : std::string_view());
   close(unit);
   return kept;
 }

@@ -16,7 +16,7 @@ std::string partial_name(std::string_view target, int n) {
   const std::string_view folder = folder_prefix(target);
   const std::string_view base = target.substr(folder.size());
   std::string number = std::to_string(current_process_id());
-  if (n > 0) number += "-" + std::to_string(n);
+  if (n > 0) number.append(1, '-').append(std::to_string(n));
   std::string name(folder);
   if (base.size() <= kLongestBase) {
     name.append(base).append(".").append(number);

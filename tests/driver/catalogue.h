@@ -22,10 +22,10 @@ inline const std::string kCompleted =
 inline const std::string kFailed =
     "\n\n\n  ======  F L E X C O M   C O N V E R T I O N     F A I L E D    ======\n";
 // The line of a failed run whose model file `name` did not exist before:
-// what the run wrote is kept beside it.
-inline std::string kept_new(const std::string& name) {
-  return "\n *** No model file " + name + " was made; what this run wrote is in " + name +
-         ".failed.\n";
+// what the run wrote, if anything, is kept beside it.
+inline std::string kept_new(const std::string& name, bool wrote = true) {
+  const std::string kept = wrote ? "; what this run wrote is in " + name + ".failed" : "";
+  return "\n *** No model file " + name + " was made" + kept + ".\n";
 }
 
 inline const std::string kEndOfInput =

@@ -193,7 +193,7 @@ TEST_F(Catalogue, TheEndOfTheInputAtEveryQuestionEndsTheRunAsFailed) {
   for (const Case& c : cases) {
     const ProgramRun run = velkan(c.answers);
     EXPECT_EQ(run.exit_status, 1) << c.prompt;
-    const std::string kept = c.output.empty() ? "" : kept_new(c.output);
+    const std::string kept = c.output.empty() ? "" : kept_new(c.output, c.output != "riser.s7");
     EXPECT_NE(run.console.find(std::string(c.prompt) + kEndOfInput + kept + kFailed),
               std::string::npos)
         << run.console;
@@ -246,6 +246,48 @@ TEST_F(Catalogue, SegmentEndsThatAreNoNodesFailTheRun) {
               std::string::npos)
         << run.console;
   }
+}
+
+TEST_F(Catalogue, AFailedRunLeavesTheEarlierModelAsItWasAndSaysWhereItsRecordsAre) {
+  struct Case {
+    std::string answers, output;
+    bool kept;  // the run wrote something
+  } cases[] = {
+      {"riser.lis\n\n\nriser.vom\nyes\n1\n1\n999 113 2\n", "riser.vom", true},  // no such node
+      {"riser.lis\n\n\nriser.vom\n\n", "riser.vom", true},  // the answers end at the hinge
+      {"riser.lis\n\n1\nriser.s7\n", "riser.s7", false},    // and at the factor
+  };
+  for (const Case& c : cases) {
+    dir.write(c.output, "the earlier, good model\n");
+    const ProgramRun run = velkan(c.answers);
+    EXPECT_EQ(run.exit_status, 1) << c.answers;
+    const std::string kept = c.kept ? "; what this run wrote is in " + c.output + ".failed" : "";
+    EXPECT_NE(
+        run.console.find("\n *** " + c.output + " is left as it was" + kept + ".\n" + kFailed),
+        std::string::npos)
+        << run.console;
+    EXPECT_EQ(dir.read(c.output), "the earlier, good model\n");
+    EXPECT_EQ(dir.read(c.output + ".failed").starts_with("# \n# \n"), c.kept) << c.answers;
+    EXPECT_NE(dir.read("fort.17").find(kFailed), std::string::npos);
+  }
+  // A completed run puts its model in place and leaves no file of the failed
+  // ones: neither what they kept nor their messages.
+  const ProgramRun run = velkan("riser.lis\n" + kVomarDefaults);
+  EXPECT_EQ(run.exit_status, 0) << run.console;
+  EXPECT_NE(dir.read("riser.vom"), "the earlier, good model\n");
+  for (const std::string left : {"riser.vom.failed", "fort.17"}) {
+    EXPECT_FALSE(fs::exists(dir.path() / left)) << left;
+  }
+}
+
+TEST_F(Catalogue, TheFileTheAnswersComeFromIsNoOutput) {
+  const ProgramRun run = velkan("riser.lis\n\n\nanswers.txt\nriser.vom\n\n\n\n");
+  EXPECT_EQ(run.exit_status, 0) << run.console;
+  EXPECT_NE(run.console.find(open_error("answers.txt", "it is the file the answers are read from",
+                                        kOutputRetry)),
+            std::string::npos)
+      << run.console;
+  EXPECT_EQ(dir.read("answers.txt"), "riser.lis\n\n\nanswers.txt\nriser.vom\n\n\n\n");
 }
 
 TEST_F(Catalogue, AWorkMemoryTooSmallFailsWithTheStoresMessages) {
