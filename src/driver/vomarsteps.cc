@@ -26,8 +26,8 @@ void build_properties(Conversion& c, VomarModel& m, std::int32_t& status) {
 void mark_coarser_mesh(Conversion& c, VomarModel& m, std::span<const std::int32_t> segments,
                        const CoarseningLists& lists, std::int32_t& status) {
   const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
-  MRKSKP(c.io, nseg, segments, m.NEL, m.NNP, m.MNPC, m.MPMNPC, m.MNPEX, m.MELEX, lists.MSKPEL,
-         m.MSCRA, LTO, status);
+  MRKSKP(c.io, nseg, segments, m.NEL, m.NNP, m.MNPC, m.MPMNPC, m.MNPEX, m.MELEX, m.MHINGE,
+         lists.MSKPEL, m.MSCRA, LTO, status);
 }
 
 void compact_mesh(Conversion& c, VomarModel& m, const CoarseningLists& lists,
