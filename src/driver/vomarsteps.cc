@@ -3,8 +3,11 @@
 // model's arrays).
 #include "driver/vomarsteps.h"
 
+#include <string>
+
 #include "driver/fileunits.h"
 #include "listing/propertytables.h"
+#include "platform/consoleunits.h"
 #include "process/hingematerials.h"
 #include "process/meshcompaction.h"
 #include "process/meshmarking.h"
@@ -14,6 +17,7 @@
 #include "writer/materialsection.h"
 #include "writer/nodesection.h"
 #include "writer/seabedmodel.h"
+#include "writer/seabednumbers.h"
 
 namespace velkan {
 
@@ -69,7 +73,18 @@ void write_materials(Conversion& c, VomarModel& m, std::int32_t& status) {
 }
 
 void write_seabed(Conversion& c, VomarModel& m, double level, std::int32_t& status) {
-  UWRSEA(c.io, level, m.NNP, m.TCOORD, m.MNPEX, LPUUFO, status);
+  const SeabedNumberChoice choice = choose_seabed_numbers(
+      seabed_nodes(level, m.NNP, m.TCOORD, m.MNPEX), leading(ConstIntSpan(m.MELEX), m.NEL),
+      leading(ConstIntSpan(m.MEXMAT), m.NMA));
+  if (const std::string note = seabed_numbers_note(choice); !note.empty()) {
+    c.io.write(LTO, note);
+    c.io.write(LPU, note);
+  }
+  if (!choice.free) {
+    status = -1;
+    return;
+  }
+  UWRSEA(c.io, level, m.NNP, m.TCOORD, m.MNPEX, choice.numbering, LPUUFO, status);
 }
 
 }  // namespace velkan
