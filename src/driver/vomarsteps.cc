@@ -3,8 +3,11 @@
 // model's arrays).
 #include "driver/vomarsteps.h"
 
+#include <string>
+
 #include "driver/fileunits.h"
 #include "listing/propertytables.h"
+#include "platform/consoleunits.h"
 #include "process/hingematerials.h"
 #include "process/meshcompaction.h"
 #include "process/meshmarking.h"
@@ -14,6 +17,7 @@
 #include "writer/materialsection.h"
 #include "writer/nodesection.h"
 #include "writer/seabedmodel.h"
+#include "writer/seabednumbers.h"
 
 namespace velkan {
 
@@ -26,8 +30,8 @@ void build_properties(Conversion& c, VomarModel& m, std::int32_t& status) {
 void mark_coarser_mesh(Conversion& c, VomarModel& m, std::span<const std::int32_t> segments,
                        const CoarseningLists& lists, std::int32_t& status) {
   const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
-  MRKSKP(c.io, nseg, segments, m.NEL, m.NNP, m.MNPC, m.MPMNPC, m.MNPEX, m.MELEX, lists.MSKPEL,
-         m.MSCRA, LTO, status);
+  MRKSKP(c.io, nseg, segments, m.NEL, m.NNP, m.MNPC, m.MPMNPC, m.MNPEX, m.MELEX, m.MHINGE,
+         lists.MSKPEL, m.MSCRA, LTO, status);
 }
 
 void compact_mesh(Conversion& c, VomarModel& m, const CoarseningLists& lists,
@@ -69,7 +73,18 @@ void write_materials(Conversion& c, VomarModel& m, std::int32_t& status) {
 }
 
 void write_seabed(Conversion& c, VomarModel& m, double level, std::int32_t& status) {
-  UWRSEA(c.io, level, m.NNP, m.TCOORD, m.MNPEX, LPUUFO, status);
+  const SeabedNumberChoice choice = choose_seabed_numbers(
+      seabed_nodes(level, m.NNP, m.TCOORD, m.MNPEX), leading(ConstIntSpan(m.MELEX), m.NEL),
+      leading(ConstIntSpan(m.MEXMAT), m.NMA));
+  if (const std::string note = seabed_numbers_note(choice); !note.empty()) {
+    c.io.write(LTO, note);
+    c.io.write(LPU, note);
+  }
+  if (!choice.free) {
+    status = -1;
+    return;
+  }
+  UWRSEA(c.io, level, m.NNP, m.TCOORD, m.MNPEX, choice.numbering, LPUUFO, status);
 }
 
 }  // namespace velkan

@@ -39,7 +39,10 @@ void write_cross_sections(Conversion& c, VomarModel& m, std::int32_t& status);
 void write_surface_geometries(Conversion& c, VomarModel& m, std::int32_t nel0,
                               std::int32_t& status);
 void write_materials(Conversion& c, VomarModel& m, std::int32_t& status);
-// The sea-bed model for the nodes at or below `level`.
+// The sea-bed model for the nodes at or below `level`, numbered clear of the
+// element and material numbers in use. A numbering other than the usual one is
+// said on the console and in the message file; when none is free, that is said
+// instead, no sea-bed model is written and the status is set to -1.
 void write_seabed(Conversion& c, VomarModel& m, double level, std::int32_t& status);
 
 }  // namespace velkan

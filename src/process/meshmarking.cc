@@ -1,7 +1,7 @@
 // Marking for the coarser mesh (MRKSKP). Each segment is walked from its first node;
 // the start element is the one whose walk reaches the segment's last node, and
 // the walked elements are grouped nSkip at a time, the first of each group
-// stretched to the group's far end.
+// stretched to the group's far end. A hinge element is never part of a group.
 #include "process/meshmarking.h"
 
 #include <algorithm>
@@ -24,10 +24,11 @@ struct Segment {
 
 struct Marking {
   const Mesh& mesh;
-  ConstIntSpan mnpc, mpmnpc, mnpex, melex;
+  ConstIntSpan mnpc, mpmnpc, mnpex, melex, mhinge;
   IntSpan mskpel, mscra;
 
   void keep(std::int32_t elem) { mskpel[static_cast<std::size_t>(elem - 1)] = 0; }
+  bool is_hinge(std::int32_t elem) const { return mhinge[static_cast<std::size_t>(elem - 1)] == 1; }
 
   // The slot of `elem` that does not hold `from` is moved to `to`.
   void stretch(std::int32_t elem, std::int32_t from, std::int32_t to) {
@@ -37,14 +38,23 @@ struct Marking {
 
   // Groups of `skip` elements along the walk: the first of each group is kept
   // and ends where the group ends; the element that reaches the last node is
-  // kept as it is, and the group before it ends where it begins.
+  // kept as it is, and the group before it ends where it begins. A hinge
+  // element likewise ends the group before it and is kept as it is, so that
+  // its spring stays where it was; the next group starts after it.
   void apply(const Walk& w, std::int64_t skip) {
     const auto m = static_cast<std::int64_t>(w.elems.size());
     const auto elem = [&](std::int64_t k) { return w.elems[static_cast<std::size_t>(k - 1)]; };
     const auto node = [&](std::int64_t k) { return w.nodes[static_cast<std::size_t>(k)]; };
     std::int64_t start = 1;
     while (start < m) {
-      const std::int64_t end = std::min(start + skip - 1, m - 1);
+      if (is_hinge(elem(start))) {
+        keep(elem(start));
+        ++start;
+        continue;
+      }
+      const std::int64_t last = std::min(start + skip - 1, m - 1);
+      std::int64_t end = start;
+      while (end < last && !is_hinge(elem(end + 1))) ++end;
       stretch(elem(start), node(start - 1), node(end));
       keep(elem(start));
       start = end + 1;
@@ -132,20 +142,21 @@ bool mark_segment(Units& io, int lto, Marking& mk, const Segment& s) {
 
 bool arrays_fit(std::int32_t nseg, ConstIntSpan segments, std::int32_t nel, std::int32_t nnp,
                 ConstIntSpan mnpc, ConstIntSpan mpmnpc, ConstIntSpan mnpex, ConstIntSpan melex,
-                IntSpan mskpel, IntSpan mscra) {
+                ConstIntSpan mhinge, IntSpan mskpel, IntSpan mscra) {
   if (nel < 0 || nnp < 0 || !element_pointers_fit(mpmnpc, nel, mnpc.size())) return false;
   const std::int64_t entries = std::int64_t{mpmnpc[static_cast<std::size_t>(nel)]} - 1;
   return has_room(segments.size(), std::int64_t{std::max(nseg, 0)} * 3) &&
          has_room(mnpex.size(), nnp) && has_room(melex.size(), nel) &&
-         has_room(mskpel.size(), nel) && has_room(mscra.size(), entries);
+         has_room(mhinge.size(), nel) && has_room(mskpel.size(), nel) &&
+         has_room(mscra.size(), entries);
 }
 
 }  // namespace
 
 void MRKSKP(Units& io, std::int32_t NSEG, ConstIntSpan SEGMENTS, std::int32_t NEL, std::int32_t NNP,
             IntSpan MNPC, ConstIntSpan MPMNPC, ConstIntSpan MNPEX, ConstIntSpan MELEX,
-            IntSpan MSKPEL, IntSpan MSCRA, int LTO, std::int32_t& status) {
-  if (!arrays_fit(NSEG, SEGMENTS, NEL, NNP, MNPC, MPMNPC, MNPEX, MELEX, MSKPEL, MSCRA)) {
+            ConstIntSpan MHINGE, IntSpan MSKPEL, IntSpan MSCRA, int LTO, std::int32_t& status) {
+  if (!arrays_fit(NSEG, SEGMENTS, NEL, NNP, MNPC, MPMNPC, MNPEX, MELEX, MHINGE, MSKPEL, MSCRA)) {
     report_error(io, LTO, "MRKSKP", {"   Connectivity arrays do not fit the model counts"});
     status = -1;
     return;
@@ -154,7 +165,7 @@ void MRKSKP(Units& io, std::int32_t NSEG, ConstIntSpan SEGMENTS, std::int32_t NE
   const auto entries = count_of(std::int64_t{MPMNPC[static_cast<std::size_t>(NEL)]} - 1);
   std::fill_n(MSKPEL.begin(), count_of(NEL), 1);
   std::copy_n(MNPC.begin(), entries, MSCRA.begin());
-  Marking mk{*mesh, MNPC, MPMNPC, MNPEX, MELEX, MSKPEL, MSCRA};
+  Marking mk{*mesh, MNPC, MPMNPC, MNPEX, MELEX, MHINGE, MSKPEL, MSCRA};
   const FirstPositions node_of(MNPEX.first(count_of(NNP)));
   for (std::size_t k = 0; k < count_of(NSEG); ++k) {
     const ConstIntSpan row = SEGMENTS.subspan(3 * k, 3);

@@ -3,6 +3,7 @@
 // Routines: UWRSEA.
 #include "writer/seabedmodel.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,6 @@
 namespace velkan {
 namespace {
 
-constexpr std::int64_t kSpringOffset = 9'900'000;  // spring element and its references
-constexpr std::int64_t kCurveOffset = 8'800'000;   // curve and time-dependent material
 constexpr double kLevelTolerance = 1.0E-10;
 constexpr std::size_t kTailLength = 40;
 constexpr std::size_t kNodesPerListLine = 10;
@@ -29,7 +28,11 @@ constexpr std::string_view kOpening[] = {
     " TimeHist 99999 Point 0 1 100 1 ",
     "'",
     "'        MaID    P      Delta ",
-    " HypElast 880000 -1E6     -1     ",
+};
+
+// The shared curve, after its number.
+constexpr std::string_view kSharedCurve[] = {
+    " -1E6     -1     ",
     "                  0        0     ",
     "                  1E1      1E-5  ",
     "                  1E1      1     ",
@@ -55,10 +58,16 @@ std::string tail(std::string_view text) {
   return s;
 }
 
-void write_node_block(Units& io, int unit, std::int64_t n, const std::string& reference_tail,
-                      const std::string& curve_tail) {
-  const std::int64_t s = n + kSpringOffset;
-  const std::int64_t m = n + kCurveOffset;
+void write_opening(Units& io, int unit, std::int64_t shared_curve) {
+  for (const std::string_view line : kOpening) io.write(unit, line);
+  io.write(unit, " HypElast " + std::to_string(shared_curve) + std::string(kSharedCurve[0]));
+  for (const std::string_view line : std::span(kSharedCurve).subspan(1)) io.write(unit, line);
+}
+
+void write_node_block(Units& io, int unit, std::int64_t n, const SeabedNumbering& numbers,
+                      const std::string& reference_tail, const std::string& curve_tail) {
+  const std::int64_t s = n + numbers.spring_offset;
+  const std::int64_t m = n + numbers.curve_offset;
   Line l;
   io.write(unit, "'");
   io.write(unit, l.a(" Sprng2Gr ").i(s, 10).i(n, 10).i(s, 10).str());
@@ -85,23 +94,29 @@ void write_node_list(Units& io, int unit, const std::vector<std::int32_t>& nodes
 
 }  // namespace
 
-void UWRSEA(Units& io, double zmax, std::int32_t NNP, RealSpan TCOORD, ConstIntSpan MNPEX, int unit,
-            std::int32_t& /*status*/) {
-  const std::string reference_tail = tail(" 880000    0    0    0  ");
-  const std::string curve_tail = tail(" -1.0E1 -1.0  1.0E1  1.0");
-  for (const std::string_view line : kOpening) io.write(unit, line);
-
+std::vector<std::int32_t> seabed_nodes(double zmax, std::int32_t NNP, RealSpan TCOORD,
+                                       ConstIntSpan MNPEX) {
   const RealRows coords(TCOORD, 3);
   std::vector<std::int32_t> seabed;
   for (std::int32_t i = 1; i <= NNP; ++i) {
     // A node without stored coordinates or number is not a sea-bed node.
     if (!is_position(MNPEX, i) || static_cast<std::uint64_t>(i) * 3 > TCOORD.size()) break;
     if (!(coords.word(i, 3) - kLevelTolerance <= zmax)) continue;
-    const std::int32_t n = entry_or_zero(MNPEX, i);
-    seabed.push_back(n);
-    write_node_block(io, unit, n, reference_tail, curve_tail);
+    seabed.push_back(entry_or_zero(MNPEX, i));
   }
+  return seabed;
+}
 
+void UWRSEA(Units& io, double zmax, std::int32_t NNP, RealSpan TCOORD, ConstIntSpan MNPEX,
+            const SeabedNumbering& numbers, int unit, std::int32_t& /*status*/) {
+  const std::string reference_tail =
+      tail(" " + std::to_string(numbers.shared_curve) + "    0    0    0  ");
+  const std::string curve_tail = tail(" -1.0E1 -1.0  1.0E1  1.0");
+  write_opening(io, unit, numbers.shared_curve);
+  const std::vector<std::int32_t> seabed = seabed_nodes(zmax, NNP, TCOORD, MNPEX);
+  for (const std::int32_t n : seabed) {
+    write_node_block(io, unit, n, numbers, reference_tail, curve_tail);
+  }
   for (const std::string_view line : kClosing) io.write(unit, line);
   write_node_list(io, unit, seabed);
   io.write(unit, "'");

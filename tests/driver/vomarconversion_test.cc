@@ -143,8 +143,9 @@ TEST(VomarConversion, SmallRiserWithDefaults) {
 TEST(VomarConversion, CoarsenedRiserWithAHingeAndASeaBed) {
   // Element 21 is a hinge (its row gets the fixed hinge values: area, Iy and
   // Iz 1, diameter 0.01 single precision); 22..24 are equal. One riser, one
-  // segment 11 -> 15 in pairs: 21 now runs 11 -> 13, 22 and node 12 go; the
-  // riser ends 11 and 15 are fixed. The hinge material (number 1) refers to
+  // segment 11 -> 15 in pairs: the hinge 21 is no part of a pair and keeps
+  // 11 -> 12, 22 now runs 12 -> 14, 23 and node 13 go; the riser ends 11 and
+  // 15 are fixed. The hinge material (number 1) refers to
   // the two spring curves 2+10001 and 2+10002. Nodes 14 and 15 lie at or
   // below -25.
   const Conv c =
@@ -154,13 +155,13 @@ TEST(VomarConversion, CoarsenedRiserWithAHingeAndASeaBed) {
       "'",
       kNodeHeader,
       " NODE             11          0.000          0.000          0.000   1 1 1 1 1 1",
-      " NODE             13          0.000          0.000        -20.000",
+      " NODE             12          0.000          0.000        -10.000",
       " NODE             14          0.000          0.000        -30.000",
       " NODE             15          0.000          0.000        -40.000   1 1 1 1 1 1",
       "'",
       kBeamHeader,
-      " BEAM            21       11       13        1        1",
-      " BEAM            23       13       14        2        2",
+      " BEAM            21       11       12        1        1",
+      " BEAM            22       12       14        2        2",
       " BEAM            24       14       15        2        2",
       "'",
       "'            Geom ID     ",
@@ -204,7 +205,7 @@ TEST(VomarConversion, CoarsenedRiserWithAHingeAndASeaBed) {
   expected.insert(expected.end(), test::kSeabedEnd.begin(), test::kSeabedEnd.end());
   expected.insert(expected.end(), kTrailer.begin(), kTrailer.end());
   EXPECT_EQ(body(c.file), joined(expected));
-  EXPECT_NE(c.console.find("SKIPPED Elem:      22\nSKIPPED NODE:      12\n"), std::string::npos);
+  EXPECT_NE(c.console.find("SKIPPED Elem:      23\nSKIPPED NODE:      13\n"), std::string::npos);
 }
 
 TEST(VomarConversion, IllegalRiserNodeLeavesOnlyTheHeader) {

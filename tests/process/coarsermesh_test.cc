@@ -53,7 +53,8 @@ struct Model {
   std::int32_t coarsen(Units& io, const std::vector<std::int32_t>& segments) {
     std::int32_t status = 0;
     const auto nseg = static_cast<std::int32_t>(segments.size() / 3);
-    MRKSKP(io, nseg, segments, nel, nnp, mnpc, mpmnpc, mnpex, melex, mskpel, mscra, 6, status);
+    MRKSKP(io, nseg, segments, nel, nnp, mnpc, mpmnpc, mnpex, melex, mhinge, mskpel, mscra, 6,
+           status);
     if (status != 0) return status;
     SKPCHG(io, nel, nnp, kMaxElemsPerNode, mskpel, melgeo, mnpc, mpmnpc, mnpex, melnp, mnelnp,
            melex, meltyp, melmat, melloc, melecc, mhinge, nboun, test::reals(tcoord), 6, status);
@@ -217,9 +218,53 @@ TEST(Coarsen, RiserSegmentsEndToEndOrWithOneElementBetween) {
 TEST(Coarsen, SurvivingHingeElementKeepsItsMark) {
   test::TestIo io;
   Model m(line(6));
-  m.mhinge = {0, 1, 0, 1, 0, 0};  // element 2 is swallowed, element 4 survives
+  m.mhinge = {0, 1, 0, 1, 0, 0};  // both hinges end a group and survive
   ASSERT_EQ(m.coarsen(io.units, {101, 107, 3}), 0);
-  EXPECT_EQ(m.mhinge, (std::vector<std::int32_t>{0, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(m.mhinge, (std::vector<std::int32_t>{0, 1, 0, 1, 0, 0}));
+}
+
+struct HingeCase {
+  const char* name;
+  std::vector<Pair> elements;
+  std::vector<std::int32_t> segments, hinges;  // hinges: internal element numbers
+  std::vector<std::string> kept;
+  std::vector<std::int32_t> mhinge;  // after the compaction
+};
+
+// A hinge element is never part of a group: the group before it ends where it
+// begins, it is kept from end to end, and the next group starts after it.
+TEST(Coarsen, AGroupNeverRunsOverAHinge) {
+  const std::vector<HingeCase> cases = {
+      // clang-format off
+      {"hinge in the middle of a group", line(6), {101, 107, 3}, {2},
+       {"1001:101-102", "1002:102-103", "1003:103-106", "1006:106-107"}, {0, 1, 0, 0, 0, 0}},
+      {"hinge at the start of the segment", line(6), {101, 107, 3}, {1},
+       {"1001:101-102", "1002:102-105", "1005:105-106", "1006:106-107"}, {1, 0, 0, 0, 0, 0}},
+      {"hinge reaching the last node", line(6), {101, 107, 3}, {6},
+       {"1001:101-104", "1004:104-106", "1006:106-107"}, {0, 0, 1, 0, 0, 0}},
+      {"hinge before the element reaching the last node", line(6), {101, 107, 3}, {5},
+       {"1001:101-104", "1004:104-105", "1005:105-106", "1006:106-107"}, {0, 0, 1, 0, 0, 0}},
+      {"two hinges in a row", line(6), {101, 107, 3}, {3, 4},
+       {"1001:101-103", "1003:103-104", "1004:104-105", "1005:105-106", "1006:106-107"},
+       {0, 1, 1, 0, 0, 0}},
+      {"nSkip 1", line(4), {101, 105, 1}, {2},
+       {"1001:101-102", "1002:102-103", "1003:103-104", "1004:104-105"}, {0, 1, 0, 0}},
+      {"walked backwards", line(6), {107, 101, 3}, {4},
+       {"1001:101-102", "1003:102-104", "1004:104-105", "1006:105-107"}, {0, 0, 1, 0, 0, 0}},
+      {"hinge starting the second segment", line(6), {101, 104, 2, 104, 107, 2}, {4},
+       {"1001:101-103", "1003:103-104", "1004:104-105", "1005:105-106", "1006:106-107"},
+       {0, 0, 1, 0, 0, 0}},
+      // clang-format on
+  };
+  for (const HingeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TestIo io;
+    Model m(c.elements);
+    for (const std::int32_t e : c.hinges) m.mhinge[static_cast<std::size_t>(e - 1)] = 1;
+    ASSERT_EQ(m.coarsen(io.units, c.segments), 0) << io.console();
+    EXPECT_EQ(m.kept(), c.kept);
+    EXPECT_EQ(m.mhinge, c.mhinge);
+  }
 }
 
 struct WalkFailure {

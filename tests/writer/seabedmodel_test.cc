@@ -17,13 +17,14 @@ using Lines = std::vector<std::string>;
 constexpr std::size_t kOpening = test::kSeabedOpening.size();
 constexpr std::size_t kClosingBeforeList = test::kSeabedClosing.size();
 
-Lines write_seabed(double zmax, const Ints& numbers, const std::vector<double>& z) {
+Lines write_seabed(double zmax, const Ints& numbers, const std::vector<double>& z,
+                   const SeabedNumbering& numbering = {}) {
   test::RealTable coords(numbers.size(), 3);
   for (std::size_t i = 0; i < z.size(); ++i) coords.set(i + 1, 3, z[i]);
   test::ModelFile f;
   std::int32_t status = 5;
   UWRSEA(f.units, zmax, static_cast<std::int32_t>(numbers.size()), coords.span(), numbers,
-         test::kModelUnit, status);
+         numbering, test::kModelUnit, status);
   EXPECT_EQ(status, 5);
   return f.lines();
 }
@@ -49,6 +50,20 @@ TEST(Uwrsea, NodeBlockLines) {
       " TimDepMat 99999 " + rj(8800017, 10) + "  -987 " + rj(9900017, 10) + " 3    0.1  "};
   EXPECT_EQ(block, expected);
   EXPECT_EQ(lines[lines.size() - 3], "#" + rj(17, 7));
+}
+
+TEST(Uwrsea, MovedNumbersStandWhereTheUsualOnesDo) {
+  const Lines lines = write_seabed(-100.0, {17}, {-100.0}, {99000000, 88000000, 8800000});
+  ASSERT_EQ(lines.size(), kOpening + 5 + kClosingBeforeList + 3);
+  EXPECT_EQ(lines[9], " HypElast 8800000 -1E6     -1     ");
+  const Lines block(lines.begin() + kOpening, lines.begin() + kOpening + 5);
+  const Lines expected{
+      "'", " Sprng2Gr " + rj(99000017, 10) + rj(17, 10) + rj(99000017, 10),
+      " MREF     " + rj(99000017, 10) + rj(88000017, 10) + rj(88000017, 10) +
+          " 8800000    0    0    0  " + std::string(15, ' '),
+      " HypElast " + rj(88000017, 10) + " -1.0E1 -1.0  1.0E1  1.0" + std::string(16, ' '),
+      " TimDepMat 99999 " + rj(88000017, 10) + "  -987 " + rj(99000017, 10) + " 3    0.1  "};
+  EXPECT_EQ(block, expected);
 }
 
 TEST(Uwrsea, LevelTestAndStoreOrder) {
