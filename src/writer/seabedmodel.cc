@@ -109,8 +109,9 @@ std::vector<std::int32_t> seabed_nodes(double zmax, std::int32_t NNP, RealSpan T
 
 void UWRSEA(Units& io, double zmax, std::int32_t NNP, RealSpan TCOORD, ConstIntSpan MNPEX,
             const SeabedNumbering& numbers, int unit, std::int32_t& /*status*/) {
-  const std::string reference_tail =
-      tail(" " + std::to_string(numbers.shared_curve) + "    0    0    0  ");
+  std::string reference(1, ' ');
+  reference.append(std::to_string(numbers.shared_curve)).append("    0    0    0  ");
+  const std::string reference_tail = tail(reference);
   const std::string curve_tail = tail(" -1.0E1 -1.0  1.0E1  1.0");
   write_opening(io, unit, numbers.shared_curve);
   const std::vector<std::int32_t> seabed = seabed_nodes(zmax, NNP, TCOORD, MNPEX);

@@ -115,10 +115,10 @@ TEST(WholeOutput, OnlyFilesThatMayBeWrittenAreTargets) {
   fs::create_directory(io.dir.file("folder"));
   OsError err;
   EXPECT_FALSE(inspect_output(io.dir.file("folder"), err));
+  // A missing folder shows at once or when the partial output is made.
   const auto in_missing_folder = inspect_output(io.dir.file("missing/model.vom"), err);
-  ASSERT_TRUE(in_missing_folder);  // the folder's absence shows when the partial output is made
   std::string partial;
-  EXPECT_FALSE(create_partial(*in_missing_folder, partial, err).is_open());
+  EXPECT_FALSE(in_missing_folder && create_partial(*in_missing_folder, partial, err).is_open());
   EXPECT_TRUE(err);
   const auto missing = inspect_output(io.dir.file("new.vom"), err);
   ASSERT_TRUE(missing);

@@ -124,6 +124,30 @@ TEST(WindowsFiles, TheNullDeviceIsAnOutputButNoListing) {
   }
 }
 
+TEST(WindowsFiles, DeviceNamesAreNoOutputsButTheNullDevice) {
+  enum Kind { kRefused, kNull, kFile };
+  struct Case {
+    std::string name;
+    Kind kind;
+  } cases[] = {
+      {"CON", kRefused},      {"con.vom", kRefused},    {"AUX", kRefused},
+      {"aux.vom", kRefused},  {"PRN", kRefused},        {"COM1", kRefused},
+      {"com9.s7", kRefused},  {"LPT1", kRefused},       {"lpt9.txt", kRefused},
+      {"NUL", kNull},         {"nul.vom", kNull},       {"COM10", kFile},
+      {"console.vom", kFile}, {"auxiliary.vom", kFile},
+  };
+  for (const Case& c : cases) {
+    test::TestIo io;
+    io.units.write_whole(23);
+    const int rc = io.units.open(23, in_dir(io, c.name), FileStatus::kUnknown);
+    EXPECT_EQ(rc == 0, c.kind != kRefused) << c.name;
+    EXPECT_EQ(io.units.open_error().text, c.kind == kRefused ? "Not a regular file" : "") << c.name;
+    EXPECT_EQ(io.units.keeps_nothing(23), c.kind == kNull) << c.name;
+    EXPECT_EQ(io.units.writes_partial(23), c.kind == kFile) << c.name;
+    io.units.close(23);
+  }
+}
+
 TEST(WindowsFiles, ErrorsCarryTheSystemTextOnOneLine) {
   test::TestIo io;
   fs::create_directory(io.dir.path() / "folder");
