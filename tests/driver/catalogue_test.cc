@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/osfile.h"
+#include "platform/units.h"
 
 namespace velkan::test {
 namespace {
@@ -230,6 +231,60 @@ TEST_F(Catalogue, AnswersThatAreNotWhatIsAskedAreAskedForAgain) {
        }) {
     EXPECT_NE(run.console.find(expected), std::string::npos) << expected;
   }
+}
+
+TEST_F(Catalogue, AnswersWithMoreValuesThanAskedAreAskedForAgain) {
+  const std::string one = " *** Only one whole number, please answer again.\n";
+  const std::string comma = ": write a decimal point, not a comma (1.5), please answer again.\n";
+  const std::string triple = " First Node, Last node and nSkip     :  ";
+  struct Case {
+    std::string answers;   // with answers refused
+    std::string accepted;  // the same conversion answered at once
+    std::string output;
+    std::vector<std::string> refusals;  // each after its prompt
+  } cases[] = {
+      {"riser.lis\n1 2\n\n2,1\n\nriser.vom\nyes\n1 1\n1\n1,5\n1\n101 113 2 5\n101 113\n2 5\n"
+       "101 113 1\n1,5E8 2E3\n1E8, 1E3, 5\n1.5E8 2E3\nyes\n-60,5\n-60 5\n-60.5\n",
+       "riser.lis\n\n\nriser.vom\nyes\n1\n1\n101 113 1\n1.5E8 2E3\nyes\n-60.5\n",
+       "riser.vom",
+       {" Select Operation  / 1 /             :  " + one,
+        " Select Sub Operation  / 2 /         :  " + one,
+        " Number of Risers                    :  " + one,
+        " Number of Segments                  :  " + one,
+        triple + " *** Only 3 whole numbers, please answer again.\n" + triple +
+            " *** Only 3 whole numbers, please answer again.\n" + triple,
+        " Hinge Stiff, Ax & Bend /1E8 & 1E3/:   *** Only 2 numbers" + comma +
+            " Hinge Stiff, Ax & Bend /1E8 & 1E3/:   *** Only 2 numbers, please answer again.\n",
+        " Max Z-coordinate for seabed nodes   :   *** Only one number" + comma +
+            " Max Z-coordinate for seabed nodes   :   *** Only one number, please answer "
+            "again.\n"}},
+      {"riser.lis\n\n1\nriser.s7\n1,5\n1 2\n1.5\n",
+       "riser.lis\n\n1\nriser.s7\n1.5\n",
+       "riser.s7",
+       {" Scaling factor for Tension /1.0/    :   *** Only one number" + comma +
+        " Scaling factor for Tension /1.0/    :   *** Only one number, please answer again.\n"}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(velkan(c.accepted).exit_status, 0);
+    const std::string expected = without_stamp(dir.read(c.output));
+    const ProgramRun run = velkan(c.answers);
+    EXPECT_EQ(run.exit_status, 0) << run.console;
+    for (const std::string& refusal : c.refusals) {
+      EXPECT_NE(run.console.find(refusal), std::string::npos) << refusal << run.console;
+    }
+    EXPECT_EQ(without_stamp(dir.read(c.output)), expected) << c.output;
+  }
+}
+
+TEST_F(Catalogue, AFileNameBeyondTheAnswerBoundIsAskedForAgain) {
+  const std::string name(Units::kLongestAnswer - 4, 'x');
+  const ProgramRun run = velkan(name + ".lis/" + "riser.lis\nriser.lis\n" + kVomarDefaults);
+  EXPECT_EQ(run.exit_status, 0) << run.console.substr(0, 2000);
+  EXPECT_NE(run.console.find(" Give FlexCom File Name (complete)   :   *** A file name of at most "
+                             "4096 characters expected, please answer again.\n"
+                             " Give FlexCom File Name (complete)   :  \n"),
+            std::string::npos)
+      << run.console.substr(0, 2000);
 }
 
 TEST_F(Catalogue, SegmentEndsThatAreNoNodesFailTheRun) {
