@@ -276,6 +276,77 @@ TEST_F(Catalogue, AnswersWithMoreValuesThanAskedAreAskedForAgain) {
   }
 }
 
+TEST_F(Catalogue, NumbersThatAreNotFiniteAreAskedForAgain) {
+  const std::string number = " *** A number expected, please answer again.\n";
+  const std::string scale = " Scaling factor for Tension /1.0/    :  ";
+  const ProgramRun shear7 = velkan("riser.lis\n\n1\nriser.s7\n1E400\nNaN\nInf\n1E305\n2\n");
+  EXPECT_EQ(shear7.exit_status, 0) << shear7.console;
+  EXPECT_NE(shear7.console.find(scale + number + scale + number + scale + number + scale +
+                                " ... Reading Effective Tension       \n"),
+            std::string::npos)
+      << shear7.console;
+  EXPECT_NE(shear7.console.find(" ... Reading Effective Tension done  \n *** Tensions times this "
+                                "factor would be beyond 1E308, please answer again.\n" +
+                                scale + "\n"),
+            std::string::npos)
+      << shear7.console;
+  EXPECT_NE(dir.read("riser.s7").find("# Tension ScaleFact:   2.0000E+00\n"), std::string::npos);
+  const ProgramRun vomar =
+      velkan("riser.lis\n\n\nriser.vom\n\n1E400 1E3\n-Inf 1E3\n\nyes\n1E999\n-60\n");
+  EXPECT_EQ(vomar.exit_status, 0) << vomar.console;
+  const std::string two = " *** 2 numbers expected, please answer again.\n";
+  const std::string hinge = " Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ";
+  EXPECT_NE(vomar.console.find(hinge + two + hinge + two + hinge + " Create Sea"),
+            std::string::npos)
+      << vomar.console;
+  EXPECT_NE(vomar.console.find(" Max Z-coordinate for seabed nodes   :  " + number),
+            std::string::npos);
+  for (const char* output : {"riser.s7", "riser.vom"}) {
+    for (const char* word : {"inf", "Inf", "INF", "nan", "NaN", "NAN"}) {
+      EXPECT_EQ(dir.read(output).find(word), std::string::npos) << output << ": " << word;
+    }
+  }
+}
+
+TEST_F(Catalogue, ListingNumbersThatWouldGiveValuesNotFiniteFailTheRun) {
+  const std::string third = "         3     0.2000     0.3000";
+  struct Case {
+    std::string what, listing, answers, output, error;
+  } cases[] = {
+      {"an internal diameter of 1E200", edited(riser, third, "         3     1E200      0.3000"),
+       kVomarDefaults, "riser.vom",
+       "  *** ERROR IN MKPROP ***\n   Material density not finite of element:         3\n"},
+      {"a tiny axial stiffness",
+       edited(riser,
+              "         3  1.2000E+08  1.2000E+08  9.0000E+07  "
+              "4.5000E+09",
+              "         3  1.2000E+08  1.2000E+08  9.0000E+07  1E-300"),
+       kVomarDefaults, "riser.vom",
+       "  *** ERROR IN MKPROP ***\n   Material density not finite of element:         3\n"},
+      {"a hydrodynamic diameter of 1E200", edited(riser, third, "         3     0.2000     1E200"),
+       kShear7Defaults, "riser.s7",
+       "  *** ERROR IN S7WRIT ***\n   Mass per length not finite of element:         3\n"},
+      {"lengths of 1E308",
+       edited(
+           edited(riser, "    150.000       0.000    10.000", "    150.000       0.000    1E308"),
+           "    150.000       0.000    10.000", "    150.000       0.000    1E308"),
+       kShear7Defaults, "riser.s7",
+       "  *** ERROR IN S7WRIT ***\n   Length coordinate not finite at element:         3\n"},
+  };
+  for (const Case& c : cases) {
+    dir.write("bad.lis", c.listing);
+    const ProgramRun run = velkan("bad.lis\n" + c.answers);
+    EXPECT_EQ(run.exit_status, 1) << c.what;
+    EXPECT_NE(run.console.find("\n" + c.error + kFailed), std::string::npos)
+        << c.what << run.console;
+    EXPECT_NE(dir.read("fort.17").find("\n" + c.error), std::string::npos) << c.what;
+    const std::string model = dir.read(c.output);
+    for (const char* word : {"inf", "nan", "*"}) {
+      EXPECT_EQ(model.find(word), std::string::npos) << c.what << ": " << word;
+    }
+  }
+}
+
 TEST_F(Catalogue, AFileNameBeyondTheAnswerBoundIsAskedForAgain) {
   const std::string name(Units::kLongestAnswer - 4, 'x');
   const ProgramRun run = velkan(name + ".lis/" + "riser.lis\nriser.lis\n" + kVomarDefaults);
