@@ -347,6 +347,62 @@ TEST_F(Catalogue, ListingNumbersThatWouldGiveValuesNotFiniteFailTheRun) {
   }
 }
 
+// `text` in one of the forms that editors on Windows save.
+enum class Saved { kUtf8, kUtf8Mark, kUtf16Le, kUtf16Be };
+
+std::string saved(std::u16string_view text, Saved form) {
+  std::string bytes = form == Saved::kUtf8Mark  ? "\xEF\xBB\xBF"
+                      : form == Saved::kUtf16Le ? "\xFF\xFE"
+                      : form == Saved::kUtf16Be ? "\xFE\xFF"
+                                                : "";
+  for (const char16_t u : text) {  // no surrogates in these texts
+    const auto put = [&](unsigned v) { bytes.push_back(static_cast<char>(v)); };
+    if (form == Saved::kUtf16Le) {
+      put(u & 0xFF);
+      put(u >> 8);
+    } else if (form == Saved::kUtf16Be) {
+      put(u >> 8);
+      put(u & 0xFF);
+    } else if (u < 0x80) {
+      put(u);
+    } else if (u < 0x800) {
+      put(0xC0 | (u >> 6));
+      put(0x80 | (u & 0x3F));
+    } else {
+      put(0xE0 | (u >> 12));
+      put(0x80 | ((u >> 6) & 0x3F));
+      put(0x80 | (u & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+TEST_F(Catalogue, AnswerFilesSavedOnWindowsGiveTheModelOfPlainAnswers) {
+  struct Case {
+    std::u16string answers;
+    std::u8string output;
+  } cases[] = {
+      {u"riser.lis\r\n\r\n\r\nm\u00f3del \u6a21.vom\r\n\r\n\r\n\r\n", u8"m\u00f3del \u6a21.vom"},
+      {u"riser.lis\n\n1\nriser.s7\n1.5\n", u8"riser.s7"},
+  };
+  for (const Case& c : cases) {
+    const fs::path output = dir.path() / c.output;
+    ASSERT_EQ(velkan(saved(c.answers, Saved::kUtf8)).exit_status, 0);
+    const std::string expected = without_stamp(dir.read(output.string()));
+    ASSERT_NE(expected, "");
+    for (const Saved form : {Saved::kUtf8Mark, Saved::kUtf16Le, Saved::kUtf16Be}) {
+      for (const bool piped : {false, true}) {
+        fs::remove(output);
+        const std::string answers = saved(c.answers, form);
+        const ProgramRun run = piped ? run_velkan_piped(dir, "1", answers) : velkan(answers);
+        EXPECT_EQ(run.exit_status, 0) << static_cast<int>(form) << piped << run.console;
+        EXPECT_EQ(without_stamp(dir.read(output.string())), expected)
+            << static_cast<int>(form) << piped;
+      }
+    }
+  }
+}
+
 TEST_F(Catalogue, AFileNameBeyondTheAnswerBoundIsAskedForAgain) {
   const std::string name(Units::kLongestAnswer - 4, 'x');
   const ProgramRun run = velkan(name + ".lis/" + "riser.lis\nriser.lis\n" + kVomarDefaults);
