@@ -88,11 +88,13 @@ bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, Real
 // a zero axial stiffness, or a density that would not be finite (a diameter
 // or a mass near the end of the range of numbers, or an axial stiffness so
 // small that dividing by it overflows). The other values of the rows are the
-// listing's numbers scaled down, or the hinge values, and stay finite.
+// listing's numbers, scaled down or of their own size, or the hinge values,
+// and stay finite.
 std::string refusal(const PropRow& p, bool hinge, std::int32_t element) {
   if (hinge) return {};  // an all-zero material
-  if (p.w(4) == 0.0)
+  if (p.w(4) == 0.0) {
     return Line().a("   Zero axial stiffness (EA) of element:").i(element, 10).str();
+  }
   if (!std::isfinite(density(p))) {
     return Line().a("   Material density not finite of element:").i(element, 10).str();
   }
