@@ -1,6 +1,9 @@
 // Console prompts and answers.
 #include "driver/dialogue.h"
 
+#include <optional>
+#include <type_traits>
+
 #include "driver/prompts.h"
 #include "lineinput/charutil.h"
 #include "platform/consoleunits.h"
@@ -10,10 +13,55 @@ namespace velkan {
 namespace {
 
 constexpr std::size_t kAnswerLength = 80;
-constexpr std::size_t kNameLength = 256;
 
 bool blank(std::string_view s) {
   return LASTNB(s) == 0;
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// A comma between two digits: the answer was likely written with a decimal
+// comma, which the free format reads as a separator between two values.
+bool has_decimal_comma(std::string_view answer) {
+  for (std::size_t i = 1; i + 1 < answer.size(); ++i) {
+    if (answer[i] == ',' && is_digit(answer[i - 1]) && is_digit(answer[i + 1])) return true;
+  }
+  return false;
+}
+
+// The values a question takes, as its refusals name them: "A whole number",
+// "2 numbers".
+std::string values_taken(std::size_t count, bool whole) {
+  const std::string kind = whole ? "whole number" : "number";
+  return count == 1 ? "A " + kind : std::to_string(count) + " " + kind + "s";
+}
+
+template <typename T>
+std::optional<T> parsed(std::string_view token) {
+  if constexpr (std::is_integral_v<T>) {
+    return parse_list_integer(token);
+  } else {
+    return parse_list_real(token);
+  }
+}
+
+enum class Reading { kTaken, kNotNumbers, kTooMany };
+
+// Takes numbers from `tokens` into `values` until it holds `count`: kTooMany
+// when tokens are left over then, kNotNumbers when a token it needs is not a
+// number of the kind asked for.
+template <typename T>
+Reading take_values(const std::vector<std::string_view>& tokens, std::size_t count,
+                    std::vector<T>& values) {
+  std::size_t i = 0;
+  for (; i < tokens.size() && values.size() < count; ++i) {
+    const std::optional<T> v = parsed<T>(tokens[i]);
+    if (!v) return Reading::kNotNumbers;
+    values.push_back(*v);
+  }
+  return i < tokens.size() ? Reading::kTooMany : Reading::kTaken;
 }
 
 }  // namespace
@@ -25,8 +73,15 @@ std::string Dialogue::read_line(std::size_t length) {
   return line;
 }
 
-void Dialogue::say_expected(std::string_view what) {
-  io_.write(LTO, " *** " + std::string(what) + " expected, please answer again.");
+void Dialogue::say_expected(std::size_t count, bool whole) {
+  io_.write(LTO, " *** " + values_taken(count, whole) + " expected, please answer again.");
+}
+
+void Dialogue::say_too_many(std::size_t count, bool whole, std::string_view answer) {
+  std::string text = " *** Only " + (count == 1 ? std::string("one") : std::to_string(count)) +
+                     (whole ? " whole number" : " number") + (count == 1 ? "" : "s");
+  if (!whole && has_decimal_comma(answer)) text += ": write a decimal point, not a comma (1.5)";
+  io_.write(LTO, text + ", please answer again.");
 }
 
 std::string Dialogue::answer(std::string_view prompt) {
@@ -35,45 +90,68 @@ std::string Dialogue::answer(std::string_view prompt) {
 }
 
 std::string Dialogue::file_name(std::string_view prompt) {
-  ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
-  return std::string(trimmed(read_line(kNameLength)));
-}
-
-std::int32_t Dialogue::integer_or(std::string_view prompt, std::int32_t fallback) {
   for (;;) {
-    const std::string a = answer(prompt);
-    const auto tokens = list_tokens(a);
-    if (blank(a) || tokens.empty()) return fallback;
-    if (const auto v = parse_list_integer(tokens.front())) return *v;
-    say_expected("A whole number");
+    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+    const std::string line = read_line(Units::kLongestAnswer);
+    if (!io_.console_line_cut()) return std::string(trimmed(line));
+    io_.write(LTO, " *** A file name of at most " + std::to_string(Units::kLongestAnswer) +
+                       " characters expected, please answer again.");
   }
 }
 
-double Dialogue::real_or(std::string_view prompt, double fallback) {
-  for (;;) {
-    const std::string a = answer(prompt);
-    const auto tokens = list_tokens(a);
-    if (blank(a) || tokens.empty()) return fallback;
-    if (const auto v = parse_list_real(tokens.front())) return *v;
-    say_expected("A number");
-  }
-}
-
-std::vector<double> Dialogue::reals_or(std::string_view prompt,
-                                       const std::vector<double>& fallbacks) {
+// The values of a question with defaults, all on the answer line.
+template <typename T>
+std::vector<T> Dialogue::values_or(std::string_view prompt, const std::vector<T>& fallbacks) {
+  constexpr bool whole = std::is_integral_v<T>;
   for (;;) {
     const std::string a = answer(prompt);
     const auto tokens = list_tokens(a);
     if (blank(a) || tokens.empty()) return fallbacks;
-    std::vector<double> values;
-    for (std::size_t i = 0; i < tokens.size() && values.size() < fallbacks.size(); ++i) {
-      const auto v = parse_list_real(tokens[i]);
-      if (!v) break;
-      values.push_back(*v);
+    std::vector<T> taken;
+    const Reading r = take_values(tokens, fallbacks.size(), taken);
+    if (r == Reading::kTaken && taken.size() == fallbacks.size()) return taken;
+    if (r == Reading::kTooMany) {
+      say_too_many(fallbacks.size(), whole, a);
+    } else {
+      say_expected(fallbacks.size(), whole);
     }
-    if (values.size() == fallbacks.size()) return values;
-    say_expected(std::to_string(fallbacks.size()) + " numbers");
   }
+}
+
+// The values of a question without a default, read over as many lines as
+// they take; empty lines are skipped.
+template <typename T>
+std::vector<T> Dialogue::values(std::string_view prompt, std::size_t count) {
+  constexpr bool whole = std::is_integral_v<T>;
+  for (;;) {
+    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+    std::vector<T> taken;
+    std::string line;
+    Reading r = Reading::kTaken;
+    while (taken.size() < count && r == Reading::kTaken) {
+      line = read_line(kAnswerLength);
+      r = take_values(list_tokens(line), count, taken);
+    }
+    if (r == Reading::kTaken) return taken;
+    if (r == Reading::kTooMany) {
+      say_too_many(count, whole, line);
+    } else {
+      say_expected(count, whole);
+    }
+  }
+}
+
+std::int32_t Dialogue::integer_or(std::string_view prompt, std::int32_t fallback) {
+  return values_or<std::int32_t>(prompt, {fallback})[0];
+}
+
+double Dialogue::real_or(std::string_view prompt, double fallback) {
+  return values_or<double>(prompt, {fallback})[0];
+}
+
+std::vector<double> Dialogue::reals_or(std::string_view prompt,
+                                       const std::vector<double>& fallbacks) {
+  return values_or(prompt, fallbacks);
 }
 
 bool Dialogue::yes(std::string_view prompt) {
@@ -82,40 +160,11 @@ bool Dialogue::yes(std::string_view prompt) {
 }
 
 std::vector<std::int32_t> Dialogue::integers(std::string_view prompt, std::size_t count) {
-  for (;;) {
-    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
-    std::vector<std::int32_t> values;
-    bool bad = false;
-    while (values.size() < count && !bad) {
-      const std::string line = read_line(kAnswerLength);
-      for (const std::string_view t : list_tokens(line)) {
-        if (values.size() == count) break;
-        const auto v = parse_list_integer(t);
-        if (!v) {
-          bad = true;
-          break;
-        }
-        values.push_back(*v);
-      }
-    }
-    if (!bad) return values;
-    say_expected(count == 1 ? std::string("A whole number")
-                            : std::to_string(count) + " whole numbers");
-  }
+  return values<std::int32_t>(prompt, count);
 }
 
 double Dialogue::real(std::string_view prompt) {
-  for (;;) {
-    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
-    std::string line;
-    std::vector<std::string_view> tokens;
-    while (tokens.empty()) {
-      line = read_line(kAnswerLength);
-      tokens = list_tokens(line);
-    }
-    if (const auto v = parse_list_real(tokens.front())) return *v;
-    say_expected("A number");
-  }
+  return values<double>(prompt, 1)[0];
 }
 
 }  // namespace velkan

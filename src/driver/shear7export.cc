@@ -19,12 +19,13 @@ namespace {
 // The first of the result tables the reader knows; the only one exported.
 constexpr std::string_view kEffectiveTensions = "1)        Element Effective Tensions.   ";
 constexpr std::string_view kHeader = "#== FlexCom -> Shear7. Velkan/1.3. K.Tovrik 2006 ==";
+constexpr std::string_view kScalePrompt = "Scaling factor for Tension /1.0/    :  ";
 
 }  // namespace
 
 Outcome shear7_export(Conversion& c) {
   open_output_file(c, LPUS7, "Give File for Shear7 model          :  ");
-  const double scale = c.ask.real_or("Scaling factor for Tension /1.0/    :  ", 1.0);
+  double scale = c.ask.real_or(kScalePrompt, 1.0);
   c.io.write(LTO, " ... Reading Effective Tension       ");
   std::int32_t status = 0;
   const std::int64_t results = 3 * static_cast<std::int64_t>(c.nel);
@@ -41,9 +42,18 @@ Outcome shear7_export(Conversion& c) {
   TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
   if (status != 0) return Outcome::kFailed;
   c.io.write(LTO, " ... Reading Effective Tension done  ");
+  // A factor that takes a tension beyond the range of numbers is asked for
+  // again: the file would hold no number there.
+  while (!tensions_scale_finitely(c.nel, elres, scale)) {
+    c.io.write(LTO, " *** Tensions times this factor would be beyond 1E308, please answer again.");
+    scale = c.ask.real_or(kScalePrompt, 1.0);
+  }
   const RealSpan elprop = find_leading_reals(c.io, c.wa, "ELPROP",
                                              std::int64_t{c.nel} * kPropertyRowReals, LPU, status);
-  S7WRIT(c.io, c.nel, c.nnp, elres, elprop, kPropertyRowReals, scale, s7data, LPUS7, LPU, status);
+  const ConstIntSpan melex = find_ints(c.io, c.wa, "MELEX", LPU, status);
+  if (status != 0) return Outcome::kFailed;
+  S7WRIT(c.io, c.nel, c.nnp, elres, elprop, kPropertyRowReals, scale, s7data, melex, LPUS7, LPU,
+         status);
   if (status != 0 || !written(c, LPUS7)) return Outcome::kFailed;
   write_identification(c, LPUS7, kHeader);
   c.io.write(LPUS7, "# -------------- E O F ------------");

@@ -16,6 +16,9 @@ struct ChildRun {
   std::string dir;                // its working directory
   std::string input;              // read as its standard input (relative to `dir`)
   std::string output;             // receives its standard output and error (relative to `dir`)
+  // Standard input is a pipe that `input` is written into, as a command line
+  // "program < input" does not but "type input | program" does.
+  bool piped_input = false;
 };
 
 // The child's exit status; -1 when it could not be started or was ended by a

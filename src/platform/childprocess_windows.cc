@@ -1,9 +1,12 @@
 // Running another program on Windows: CreateProcessW with inherited handles
 // for the standard streams, and a command line quoted so that the child's
-// runtime splits it back into the same arguments.
+// runtime splits it back into the same arguments. Piped input is written into
+// the pipe on a thread of its own, which a child that stops reading ends.
 #include <windows.h>
 
 #include <filesystem>
+#include <thread>
+#include <utility>
 
 #include "platform/childprocess.h"
 #include "platform/winstring.h"
@@ -38,6 +41,28 @@ HANDLE inheritable(const std::filesystem::path& name, DWORD access, DWORD dispos
                      FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The file `name` written into `pipe`, which is closed then.
+void feed_pipe(const std::filesystem::path& name, HANDLE pipe) {
+  const HANDLE in = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  char buf[4096];
+  DWORD got = 0;
+  while (in != INVALID_HANDLE_VALUE && ReadFile(in, buf, sizeof buf, &got, nullptr) && got > 0) {
+    DWORD put = 0;
+    if (!WriteFile(pipe, buf, got, &put, nullptr) || put != got) break;
+  }
+  if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
+  CloseHandle(pipe);
+}
+
+// A pipe whose reading end the child inherits; false when none can be made.
+bool make_pipe(HANDLE& read_end, HANDLE& write_end) {
+  SECURITY_ATTRIBUTES sa{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  if (!CreatePipe(&read_end, &write_end, &sa, 0)) return false;
+  SetHandleInformation(write_end, HANDLE_FLAG_INHERIT, 0);
+  return true;
+}
+
 int wait_for(const PROCESS_INFORMATION& pi) {
   DWORD code = 0;
   const bool waited = WaitForSingleObject(pi.hProcess, INFINITE) == WAIT_OBJECT_0 &&
@@ -50,12 +75,17 @@ int wait_for(const PROCESS_INFORMATION& pi) {
 }  // namespace
 
 int run_child(const ChildRun& run) {
-  const std::filesystem::path dir(wide_name(run.dir));
-  const std::wstring program = wide_name(run.program);
+  const std::filesystem::path dir(wide_text(run.dir));
+  const std::wstring program = wide_text(run.program);
   std::wstring line = quoted(program);
-  for (const std::string& a : run.args) line += L" " + quoted(wide_name(a));
-  const HANDLE in = inheritable(dir / wide_name(run.input), GENERIC_READ, OPEN_EXISTING);
-  const HANDLE out = inheritable(dir / wide_name(run.output), GENERIC_WRITE, CREATE_ALWAYS);
+  for (const std::string& a : run.args) line += L" " + quoted(wide_text(a));
+  HANDLE in = INVALID_HANDLE_VALUE, feed = INVALID_HANDLE_VALUE;
+  if (!run.piped_input) {
+    in = inheritable(dir / wide_text(run.input), GENERIC_READ, OPEN_EXISTING);
+  } else if (!make_pipe(in, feed)) {
+    in = feed = INVALID_HANDLE_VALUE;
+  }
+  const HANDLE out = inheritable(dir / wide_text(run.output), GENERIC_WRITE, CREATE_ALWAYS);
   int status = -1;
   if (in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE) {
     STARTUPINFOW si{};
@@ -67,10 +97,18 @@ int run_child(const ChildRun& run) {
     PROCESS_INFORMATION pi{};
     if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
                        dir.c_str(), &si, &pi)) {
+      CloseHandle(std::exchange(in, INVALID_HANDLE_VALUE));  // the child's copy reads
+      std::thread feeder;
+      if (feed != INVALID_HANDLE_VALUE) {
+        feeder = std::thread(feed_pipe, dir / wide_text(run.input),
+                             std::exchange(feed, INVALID_HANDLE_VALUE));
+      }
       status = wait_for(pi);
+      if (feeder.joinable()) feeder.join();
     }
   }
   if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
+  if (feed != INVALID_HANDLE_VALUE) CloseHandle(feed);
   if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
   return status;
 }

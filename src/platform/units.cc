@@ -326,14 +326,17 @@ void Units::write(int unit, std::string_view record) {
 // One console line, of which at most kLongestAnswer characters are kept: the
 // rest of a longer line is read and dropped, so memory stays bounded whatever
 // arrives on the console; a line that has not ended after kLongestConsoleLine
-// characters is given up (kRunawayLine), so reading ends too.
+// characters is given up (kRunawayLine), so reading ends too. The input is
+// read through its decoder: a file of answers in UTF-16 or with a byte-order
+// mark gives the same lines as one in UTF-8.
 int Units::read_console(std::string& record) {
   out_.flush();
   record.clear();
+  console_line_cut_ = false;
   std::streambuf* in = in_.rdbuf();
   std::size_t length = 0;
   for (;;) {
-    const auto c = in ? in->sbumpc() : std::char_traits<char>::eof();
+    const auto c = console_text_.next(in);
     if (c == std::char_traits<char>::eof()) {
       if (length > 0) break;  // a last line without a line end
       in_.setstate(std::ios::eofbit);
@@ -341,7 +344,11 @@ int Units::read_console(std::string& record) {
     }
     if (c == '\n') break;
     if (++length > kLongestConsoleLine) return kRunawayLine;
-    if (record.size() < kLongestAnswer) record.push_back(static_cast<char>(c));
+    if (record.size() < kLongestAnswer) {
+      record.push_back(static_cast<char>(c));
+    } else if (c != ' ' && c != '\r') {
+      console_line_cut_ = true;
+    }
   }
   if (!record.empty() && record.back() == '\r') record.pop_back();
   return 0;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/answerdecoding.h"
 #include "platform/osfile.h"
 #include "platform/unitfile.h"
 
@@ -147,6 +148,9 @@ class Units {
                          std::int64_t& records);
   // Reads the next record whole (without its line end; at most 64 KiB of it).
   int read_line(int unit, std::string& record);
+  // True when the console line read last was cut: it held more than
+  // kLongestAnswer characters before its trailing blanks.
+  bool console_line_cut() const { return console_line_cut_; }
 
   void rewind(int unit);
   // Moves back over one record, so the record last read is read again.
@@ -175,6 +179,8 @@ class Units {
 
   std::istream& in_;
   std::ostream& out_;
+  AnswerDecoder console_text_;  // the console input in the program's own encoding
+  bool console_line_cut_ = false;
   std::string implicit_dir_;
   std::array<std::unique_ptr<UnitFile>, kMaxUnit + 1> files_;
   std::array<bool, kMaxUnit + 1> reserved_{};

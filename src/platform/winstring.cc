@@ -28,13 +28,33 @@ std::wstring widened(std::string_view text, UINT code_page, DWORD flags, bool& o
   return wide;
 }
 
+// `name` in the form that takes no account of the classic path limit: its
+// full path with the prefix that says so. A name already in a form of its
+// own ("\\?\", "\\.\") and a name without a full path stay as they are.
+std::wstring long_form(const std::wstring& name) {
+  if (name.starts_with(L"\\\\?\\") || name.starts_with(L"\\\\.\\")) return name;
+  const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return name;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return name;
+  full.resize(length);
+  if (full.size() < MAX_PATH) return name;
+  if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
 }  // namespace
 
-std::wstring wide_name(std::string_view name) {
+std::wstring wide_text(std::string_view text) {
   bool ok = false;
-  std::wstring wide = widened(name, CP_UTF8, MB_ERR_INVALID_CHARS, ok);
+  std::wstring wide = widened(text, CP_UTF8, MB_ERR_INVALID_CHARS, ok);
   if (ok) return wide;
-  return widened(name, CP_ACP, 0, ok);
+  return widened(text, CP_ACP, 0, ok);
+}
+
+std::wstring wide_name(std::string_view name) {
+  return long_form(wide_text(name));
 }
 
 std::wstring utf16_of(std::string_view text) {

@@ -8,9 +8,16 @@
 
 namespace velkan {
 
-// A file name as the API takes it: the bytes are read as UTF-8 when they are
-// valid UTF-8, and otherwise in the system's ANSI code page, so that names
-// typed in an editor that saves either way reach the same file.
+// Text as the API takes it: the bytes are read as UTF-8 when they are valid
+// UTF-8, and otherwise in the system's ANSI code page, so that names typed in
+// an editor that saves either way reach the same file.
+std::wstring wide_text(std::string_view text);
+
+// A file name as the file API takes it: wide_text() of the name, as it is
+// when its full path keeps within the classic limit of MAX_PATH - 1
+// characters; a longer one is passed as its full path with the prefix
+// "\\?\" ("\\?\UNC\" for a share "\\server\share"), so that it reaches
+// its file whether or not the system has long paths enabled.
 std::wstring wide_name(std::string_view name);
 
 // UTF-16 text as UTF-8 bytes; unpaired surrogates become U+FFFD.

@@ -3,6 +3,7 @@
 #include "process/hingematerials.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -78,6 +79,11 @@ void MKHING(Units& io, std::int32_t NEL, std::int32_t& NMA, double KA, RealSpan 
             IntSpan MATYP, double KB, ConstIntSpan MELMAT, IntSpan MEXMAT, std::int32_t MXMAPR,
             ConstIntSpan MHINGE, int LPU, std::int32_t& status) {
   std::string why = refusal(NEL, NMA, MELMAT, MHINGE, MATYP, MEXMAT, TMAPA, MXMAPR);
+  // The curves hold the stiffnesses as they are: a model file holds no number
+  // that is not finite.
+  if (why.empty() && !(std::isfinite(KA) && std::isfinite(KB))) {
+    why = "   Spring stiffness not finite (NaN, Inf or beyond 1E308)";
+  }
   std::optional<CurveNumbers> numbers;
   if (why.empty()) {
     numbers = curve_numbers(ConstIntSpan(MEXMAT).first(count_of(NMA)), NMA);

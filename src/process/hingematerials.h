@@ -21,8 +21,9 @@ inline constexpr std::int32_t kBendingCurveOffset = 10002;
 // NMA+10001 and NMA+10002; a number already held by a material is replaced by
 // the next free number above the largest number in use (the axial curve's
 // included). A hinge element whose material index lies outside 1..NMA, tables
-// without room for the two curves, or no free number left fail with status -1
-// and an error block on LPU before anything is changed.
+// without room for the two curves, no free number left, or a stiffness that is
+// not finite fail with status -1 and an error block on LPU before anything is
+// changed.
 void MKHING(Units& io, std::int32_t NEL, std::int32_t& NMA, double KA, RealSpan TMAPA,
             IntSpan MATYP, double KB, ConstIntSpan MELMAT, IntSpan MEXMAT, std::int32_t MXMAPR,
             ConstIntSpan MHINGE, int LPU, std::int32_t& status);

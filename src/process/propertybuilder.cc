@@ -3,6 +3,7 @@
 // Routines: MKPROP.
 #include "process/propertybuilder.h"
 
+#include <cmath>
 #include <string>
 
 #include "platform/consoleunits.h"
@@ -51,16 +52,22 @@ void fill_surface(RealSpan s, const PropRow& p) {
   s[4] = 0.0;
 }
 
+// Mass per length, with the internal fluid, over the axial stiffness scaled
+// by the reference modulus.
+double density(const PropRow& p) {
+  const double w4 = p.w(4), w5 = p.w(5), w8 = p.w(8), w27 = p.w(27);
+  return ((w8 * kPi * w8 * w27 * 0.25) + w5) / (w4 / kRefModulus);
+}
+
 void fill_material(RealSpan m, const PropRow& p, bool hinge) {
   if (hinge) {
     for (std::size_t k = 0; k < kBuiltMaterialRowReals; ++k) m[k] = 0.0;
     return;
   }
-  const double w4 = p.w(4), w5 = p.w(5), w8 = p.w(8), w27 = p.w(27);
   m[0] = kRefModulus;
   m[1] = kPoisson;
   m[2] = kSecondModulus;
-  m[3] = ((w8 * kPi * w8 * w27 * 0.25) + w5) / (w4 / kRefModulus);
+  m[3] = density(p);
   m[4] = 0.0;
   m[5] = 0.0;
 }
@@ -75,6 +82,23 @@ bool tables_fit(std::int64_t nel, std::int32_t mxgepr, std::int32_t mxmapr, Real
   const std::int64_t geo = nel * mxgepr;
   return has_room(elprop.size(), geo) && has_room(tcrgeo.size(), nel * kCrossSectionRowReals) &&
          has_room(tsugeo.size(), nel * kSurfaceRowReals) && has_room(tmapa.size(), nel * mxmapr);
+}
+
+// Why an element cannot be built, as the line that says so ("" when it can):
+// a zero axial stiffness, or a density that would not be finite (a diameter
+// or a mass near the end of the range of numbers, or an axial stiffness so
+// small that dividing by it overflows). The other values of the rows are the
+// listing's numbers, scaled down or of their own size, or the hinge values,
+// and stay finite.
+std::string refusal(const PropRow& p, bool hinge, std::int32_t element) {
+  if (hinge) return {};  // an all-zero material
+  if (p.w(4) == 0.0) {
+    return Line().a("   Zero axial stiffness (EA) of element:").i(element, 10).str();
+  }
+  if (!std::isfinite(density(p))) {
+    return Line().a("   Material density not finite of element:").i(element, 10).str();
+  }
+  return {};
 }
 
 // The error block on the message unit and on the console (once when they are one).
@@ -100,9 +124,9 @@ void MKPROP(Units& io, std::int32_t NEL, std::int32_t /*NNP*/, RealSpan ELPROP, 
   }
   const auto prop_row = [&](std::size_t i) { return ELPROP.subspan(i * MXGEPR, MXGEPR); };
   for (std::size_t i = 0; i < count_of(nel); ++i) {
-    if (MHINGE[i] != 1 && PropRow{prop_row(i)}.w(4) == 0.0) {
-      report_both(io, LPU,
-                  Line().a("   Zero axial stiffness (EA) of element:").i(MELEX[i], 10).str());
+    if (const std::string why = refusal(PropRow{prop_row(i)}, MHINGE[i] == 1, MELEX[i]);
+        !why.empty()) {
+      report_both(io, LPU, why);
       status = -1;
       return;
     }

@@ -46,7 +46,8 @@ inline constexpr std::int32_t kMaterialRowReals = 12;
 // MATYP and the indices MELGEO, MELMAT, MEXGEO, MEXMAT (all = e); a hinge
 // element (MHINGE = 1) gets a spring-reference material with an all-zero row.
 // NMA becomes NEL; NNP and NGE are not used. An element that is not a hinge and
-// has a zero axial stiffness (its density would divide by zero), or tables too
+// has a zero axial stiffness (its density would divide by zero) or a density
+// that would not be finite (beyond 1E308, or NaN), or tables too
 // short for NEL elements, fail the builder before anything is written: status
 // -1 and an error block on LPU and on the console naming the FlexCom element
 // number from MELEX.

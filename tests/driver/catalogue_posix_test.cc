@@ -9,6 +9,8 @@
 #include <string>
 
 #include "catalogue.h"
+#include "platform/osfile.h"
+#include "platform/units.h"
 
 namespace velkan::test {
 namespace {
@@ -124,6 +126,45 @@ TEST_F(Catalogue, OutputFilesThatMayNotBeWrittenAreAskedForAgain) {
   }
   EXPECT_EQ(dir.read("old.vom"), "old content\n");
   EXPECT_NE(dir.read("riser.vom"), "");
+}
+
+TEST_F(Catalogue, LongNamesAreUsedWholeOrRefusedWithTheSystemsReason) {
+  // A listing 300 characters down from here, and two model names that differ
+  // only after their 256th character.
+  const std::string folder = std::string(120, 'a') + "/" + std::string(120, 'b');
+  fs::create_directories(dir.path() / folder);
+  const std::string listing = folder + "/" + std::string(50, 'c') + "/../riser.lis";
+  fs::create_directory(dir.path() / folder / std::string(50, 'c'));
+  fs::copy_file(dir.path() / "riser.lis", dir.path() / folder / "riser.lis");
+  ASSERT_GT(listing.size(), 300u);
+  const std::string stem = folder + "/" + std::string(40, 'm');
+  for (const std::string& model : {stem + "1.vom", stem + "2.vom"}) {
+    const ProgramRun run = velkan(listing + "\n\n\n" + model + "\n\n\n\n");
+    EXPECT_EQ(run.exit_status, 0) << run.console;
+    EXPECT_EQ(test::lines_of(dir.read(model)).at(3), "# Input File: " + listing);
+  }
+  EXPECT_NE(dir.read(stem + "1.vom"), "");
+  EXPECT_NE(dir.read(stem + "2.vom"), "");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / folder), {}), 4) << "no cut names";
+
+  // A name part of 256 bytes, and a path of 4096: beyond what the system takes.
+  const std::string part = std::string(252, 'x') + ".lis";
+  std::string path;
+  while (path.size() < Units::kLongestAnswer) path += "./";
+  path.resize(Units::kLongestAnswer);
+  for (const std::string& name : {part, path}) {
+    OsError reason;
+    OsFile::open_for_reading(dir.file(name), reason);
+    ASSERT_NE(reason.text, "");
+    const ProgramRun run = velkan(name + "\nriser.lis\n" + kVomarDefaults);
+    EXPECT_EQ(run.exit_status, 0) << run.console;
+    EXPECT_NE(run.console.find(open_error(name, reason.text, kListingRetry)), std::string::npos)
+        << run.console.substr(0, 1000);
+    const ProgramRun output =
+        velkan("riser.lis\n" + edited(kVomarDefaults, "riser.vom", name + "\nriser.vom"));
+    EXPECT_EQ(output.exit_status, 0) << output.console;
+    EXPECT_NE(output.console.find(open_error(name, reason.text, kOutputRetry)), std::string::npos);
+  }
 }
 
 // A model of `nel` elements whose cross-sections and materials do not merge,

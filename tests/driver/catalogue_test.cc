@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/osfile.h"
+#include "platform/units.h"
 
 namespace velkan::test {
 namespace {
@@ -236,6 +237,194 @@ TEST_F(Catalogue, AnswersThatAreNotWhatIsAskedAreAskedForAgain) {
        }) {
     EXPECT_NE(run.console.find(expected), std::string::npos) << expected;
   }
+}
+
+TEST_F(Catalogue, AnswersWithMoreValuesThanAskedAreAskedForAgain) {
+  const std::string one = " *** Only one whole number, please answer again.\n";
+  const std::string comma = ": write a decimal point, not a comma (1.5), please answer again.\n";
+  const std::string triple = " First Node, Last node and nSkip     :  ";
+  struct Case {
+    std::string answers;   // with answers refused
+    std::string accepted;  // the same conversion answered at once
+    std::string output;
+    std::vector<std::string> refusals;  // each after its prompt
+  } cases[] = {
+      {"riser.lis\n1 2\n\n2,1\n\nriser.vom\nyes\n1 1\n1\n1,5\n1\n101 113 2 5\n101 113\n2 5\n"
+       "101 113 1\n1,5E8 2E3\n1E8, 1E3, 5\n1.5E8 2E3\nyes\n-60,5\n-60 5\n-60.5\n",
+       "riser.lis\n\n\nriser.vom\nyes\n1\n1\n101 113 1\n1.5E8 2E3\nyes\n-60.5\n",
+       "riser.vom",
+       {" Select Operation  / 1 /             :  " + one,
+        " Select Sub Operation  / 2 /         :  " + one,
+        " Number of Risers                    :  " + one,
+        " Number of Segments                  :  " + one,
+        triple + " *** Only 3 whole numbers, please answer again.\n" + triple +
+            " *** Only 3 whole numbers, please answer again.\n" + triple,
+        " Hinge Stiff, Ax & Bend /1E8 & 1E3/:   *** Only 2 numbers" + comma +
+            " Hinge Stiff, Ax & Bend /1E8 & 1E3/:   *** Only 2 numbers, please answer again.\n",
+        " Max Z-coordinate for seabed nodes   :   *** Only one number" + comma +
+            " Max Z-coordinate for seabed nodes   :   *** Only one number, please answer "
+            "again.\n"}},
+      {"riser.lis\n\n1\nriser.s7\n1,5\n1 2\n1.5\n",
+       "riser.lis\n\n1\nriser.s7\n1.5\n",
+       "riser.s7",
+       {" Scaling factor for Tension /1.0/    :   *** Only one number" + comma +
+        " Scaling factor for Tension /1.0/    :   *** Only one number, please answer again.\n"}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(velkan(c.accepted).exit_status, 0);
+    const std::string expected = without_stamp(dir.read(c.output));
+    const ProgramRun run = velkan(c.answers);
+    EXPECT_EQ(run.exit_status, 0) << run.console;
+    for (const std::string& refusal : c.refusals) {
+      EXPECT_NE(run.console.find(refusal), std::string::npos) << refusal << run.console;
+    }
+    EXPECT_EQ(without_stamp(dir.read(c.output)), expected) << c.output;
+  }
+}
+
+TEST_F(Catalogue, NumbersThatAreNotFiniteAreAskedForAgain) {
+  const std::string number = " *** A number expected, please answer again.\n";
+  const std::string scale = " Scaling factor for Tension /1.0/    :  ";
+  const ProgramRun shear7 = velkan("riser.lis\n\n1\nriser.s7\n1E400\nNaN\nInf\n1E305\n2\n");
+  EXPECT_EQ(shear7.exit_status, 0) << shear7.console;
+  EXPECT_NE(shear7.console.find(scale + number + scale + number + scale + number + scale +
+                                " ... Reading Effective Tension       \n"),
+            std::string::npos)
+      << shear7.console;
+  EXPECT_NE(shear7.console.find(" ... Reading Effective Tension done  \n *** Tensions times this "
+                                "factor would be beyond 1E308, please answer again.\n" +
+                                scale + "\n"),
+            std::string::npos)
+      << shear7.console;
+  EXPECT_NE(dir.read("riser.s7").find("# Tension ScaleFact:   2.0000E+00\n"), std::string::npos);
+  const ProgramRun vomar =
+      velkan("riser.lis\n\n\nriser.vom\n\n1E400 1E3\n-Inf 1E3\n\nyes\n1E999\n-60\n");
+  EXPECT_EQ(vomar.exit_status, 0) << vomar.console;
+  const std::string two = " *** 2 numbers expected, please answer again.\n";
+  const std::string hinge = " Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ";
+  EXPECT_NE(vomar.console.find(hinge + two + hinge + two + hinge + " Create Sea"),
+            std::string::npos)
+      << vomar.console;
+  EXPECT_NE(vomar.console.find(" Max Z-coordinate for seabed nodes   :  " + number),
+            std::string::npos);
+  for (const char* output : {"riser.s7", "riser.vom"}) {
+    for (const char* word : {"inf", "Inf", "INF", "nan", "NaN", "NAN"}) {
+      EXPECT_EQ(dir.read(output).find(word), std::string::npos) << output << ": " << word;
+    }
+  }
+}
+
+TEST_F(Catalogue, ListingNumbersThatWouldGiveValuesNotFiniteFailTheRun) {
+  const std::string third = "         3     0.2000     0.3000";
+  struct Case {
+    std::string what, listing, answers, output, error;
+  } cases[] = {
+      {"an internal diameter of 1E200", edited(riser, third, "         3     1E200      0.3000"),
+       kVomarDefaults, "riser.vom",
+       "  *** ERROR IN MKPROP ***\n   Material density not finite of element:         3\n"},
+      {"a tiny axial stiffness",
+       edited(riser,
+              "         3  1.2000E+08  1.2000E+08  9.0000E+07  "
+              "4.5000E+09",
+              "         3  1.2000E+08  1.2000E+08  9.0000E+07  1E-300"),
+       kVomarDefaults, "riser.vom",
+       "  *** ERROR IN MKPROP ***\n   Material density not finite of element:         3\n"},
+      {"a hydrodynamic diameter of 1E200", edited(riser, third, "         3     0.2000     1E200"),
+       kShear7Defaults, "riser.s7",
+       "  *** ERROR IN S7WRIT ***\n   Mass per length not finite of element:         3\n"},
+      {"lengths of 1E308",
+       edited(
+           edited(riser, "    150.000       0.000    10.000", "    150.000       0.000    1E308"),
+           "    150.000       0.000    10.000", "    150.000       0.000    1E308"),
+       kShear7Defaults, "riser.s7",
+       "  *** ERROR IN S7WRIT ***\n   Length coordinate not finite at element:         3\n"},
+  };
+  for (const Case& c : cases) {
+    dir.write("bad.lis", c.listing);
+    const ProgramRun run = velkan("bad.lis\n" + c.answers);
+    EXPECT_EQ(run.exit_status, 1) << c.what;
+    EXPECT_NE(run.console.find("\n" + c.error + kFailed), std::string::npos)
+        << c.what << run.console;
+    EXPECT_NE(dir.read("fort.17").find("\n" + c.error), std::string::npos) << c.what;
+    const std::string model = dir.read(c.output);
+    for (const char* word : {"inf", "nan", "*"}) {
+      EXPECT_EQ(model.find(word), std::string::npos) << c.what << ": " << word;
+    }
+  }
+}
+
+// `text` in one of the forms that editors on Windows save.
+enum class Saved { kUtf8, kUtf8Mark, kUtf16Le, kUtf16Be };
+
+std::string saved(std::u16string_view text, Saved form) {
+  std::string bytes = form == Saved::kUtf8Mark  ? "\xEF\xBB\xBF"
+                      : form == Saved::kUtf16Le ? "\xFF\xFE"
+                      : form == Saved::kUtf16Be ? "\xFE\xFF"
+                                                : "";
+  for (const char16_t u : text) {  // no surrogates in these texts
+    const auto put = [&](unsigned v) { bytes.push_back(static_cast<char>(v)); };
+    if (form == Saved::kUtf16Le) {
+      put(u & 0xFF);
+      put(u >> 8);
+    } else if (form == Saved::kUtf16Be) {
+      put(u >> 8);
+      put(u & 0xFF);
+    } else if (u < 0x80) {
+      put(u);
+    } else if (u < 0x800) {
+      put(0xC0 | (u >> 6));
+      put(0x80 | (u & 0x3F));
+    } else {
+      put(0xE0 | (u >> 12));
+      put(0x80 | ((u >> 6) & 0x3F));
+      put(0x80 | (u & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+// The file at `path`, whose name need not be one of the system's code page.
+std::string content(const fs::path& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::ostringstream text;
+  text << f.rdbuf();
+  return text.str();
+}
+
+TEST_F(Catalogue, AnswerFilesSavedOnWindowsGiveTheModelOfPlainAnswers) {
+  struct Case {
+    std::u16string answers;
+    std::u8string output;
+  } cases[] = {
+      {u"riser.lis\r\n\r\n\r\nm\u00f3del \u6a21.vom\r\n\r\n\r\n\r\n", u8"m\u00f3del \u6a21.vom"},
+      {u"riser.lis\n\n1\nriser.s7\n1.5\n", u8"riser.s7"},
+  };
+  for (const Case& c : cases) {
+    const fs::path output = dir.path() / c.output;
+    ASSERT_EQ(velkan(saved(c.answers, Saved::kUtf8)).exit_status, 0);
+    const std::string expected = without_stamp(content(output));
+    ASSERT_NE(expected, "");
+    for (const Saved form : {Saved::kUtf8Mark, Saved::kUtf16Le, Saved::kUtf16Be}) {
+      for (const bool piped : {false, true}) {
+        fs::remove(output);
+        const std::string answers = saved(c.answers, form);
+        const ProgramRun run = piped ? run_velkan_piped(dir, "1", answers) : velkan(answers);
+        EXPECT_EQ(run.exit_status, 0) << static_cast<int>(form) << piped << run.console;
+        EXPECT_EQ(without_stamp(content(output)), expected) << static_cast<int>(form) << piped;
+      }
+    }
+  }
+}
+
+TEST_F(Catalogue, AFileNameBeyondTheAnswerBoundIsAskedForAgain) {
+  const std::string name(Units::kLongestAnswer - 4, 'x');
+  const ProgramRun run = velkan(name + ".lis/" + "riser.lis\nriser.lis\n" + kVomarDefaults);
+  EXPECT_EQ(run.exit_status, 0) << run.console.substr(0, 2000);
+  EXPECT_NE(run.console.find(" Give FlexCom File Name (complete)   :   *** A file name of at most "
+                             "4096 characters expected, please answer again.\n"
+                             " Give FlexCom File Name (complete)   :  \n"),
+            std::string::npos)
+      << run.console.substr(0, 2000);
 }
 
 TEST_F(Catalogue, SegmentEndsThatAreNoNodesFailTheRun) {

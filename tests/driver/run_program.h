@@ -16,6 +16,9 @@ struct ProgramRun {
 // Runs velkan in `dir` with `args` (separated by blanks) and `answers` on
 // standard input; standard output and error are collected together.
 ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers);
+// The same with the answers arriving through a pipe rather than from a file.
+ProgramRun run_velkan_piped(const TempDir& dir, const std::string& args,
+                            const std::string& answers);
 // The same with shell words before the program (already quoted), for example a
 // file-size limit ("ulimit -f 20 &&") or another user ("setpriv ...").
 ProgramRun run_velkan(const TempDir& dir, const std::string& args, const std::string& answers,

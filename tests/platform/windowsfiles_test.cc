@@ -3,7 +3,9 @@
 // write while it is open, the null device, system error texts. Built for
 // Windows only.
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -79,6 +81,54 @@ TEST(WindowsFiles, NamesBeyondAsciiInUtf8OrTheAnsiCodePage) {
   std::ofstream(io.dir.path() / L"caf\u00e9.lis") << "record\n";
   ASSERT_EQ(io.units.open(16, in_dir(io, "caf\xE9.lis"), FileStatus::kOld), 0);
   EXPECT_EQ(io.units.open(23, in_dir(io, "caf\xC3\xA9.lis"), FileStatus::kUnknown), kSameFile);
+}
+
+TEST(WindowsFiles, LongNamesTakeTheFormWithoutThePathLimit) {
+  const std::wstring here = fs::current_path().wstring();
+  const std::string part(150, 'a');
+  const std::wstring wide_part(150, L'a');
+  struct Case {
+    std::string name;
+    std::wstring wide;
+  } cases[] = {
+      {"riser.lis", L"riser.lis"},  // short names as they are
+      {"C:/models/riser.lis", L"C:/models/riser.lis"},
+      {"\\\\server\\share\\riser.lis", L"\\\\server\\share\\riser.lis"},
+      {"sub/../" + part, L"sub/../" + wide_part},
+      {part + "/" + part + ".lis",
+       L"\\\\?\\" + here + L"\\" + wide_part + L"\\" + wide_part + L".lis"},
+      {"C:/" + part + "/./" + part, L"\\\\?\\C:\\" + wide_part + L"\\" + wide_part},
+      {"\\\\server\\share\\" + part + "\\" + part,
+       L"\\\\?\\UNC\\server\\share\\" + wide_part + L"\\" + wide_part},
+      {"\\\\?\\C:\\" + part + "\\" + part, L"\\\\?\\C:\\" + wide_part + L"\\" + wide_part},
+  };
+  for (const Case& c : cases) EXPECT_EQ(wide_name(c.name), c.wide) << c.name;
+}
+
+TEST(WindowsFiles, NamesBeyondThePathLimitReachTheirFiles) {
+  test::TestIo io;
+  const std::string folder = in_dir(io, std::string(120, 'a') + "\\" + std::string(120, 'b'));
+  ASSERT_TRUE(CreateDirectoryW(wide_name(in_dir(io, std::string(120, 'a'))).c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(wide_name(folder).c_str(), nullptr));
+  // Two names that differ only after their 256th character, and the path of
+  // one of them with forward slashes.
+  const std::string first = folder + "\\" + std::string(40, 'm') + "1.vom";
+  const std::string second = folder + "\\" + std::string(40, 'm') + "2.vom";
+  ASSERT_GT(first.size(), 300u);
+  for (const std::string& name : {first, second}) {
+    ASSERT_EQ(io.units.open(23, name, FileStatus::kUnknown), 0) << io.units.open_error().text;
+    io.units.write(23, name.substr(name.size() - 5));
+    EXPECT_FALSE(io.units.close(23));
+  }
+  std::string generic = first;
+  std::replace(generic.begin(), generic.end(), '\\', '/');
+  for (const auto& [name, record] :
+       {std::pair{first, "1.vom"}, std::pair{second, "2.vom"}, std::pair{generic, "1.vom"}}) {
+    ASSERT_EQ(io.units.open(16, name, FileStatus::kOld), 0) << io.units.open_error().text;
+    std::string rec;
+    EXPECT_EQ(io.units.read_line(16, rec), 0);
+    EXPECT_EQ(rec, record);
+  }
 }
 
 TEST(WindowsFiles, CutUtf8SequencesWaitForTheirLastBytes) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "process/propertybuilder.h"
@@ -25,9 +26,9 @@ struct Materials {
   std::vector<double> tmapa = std::vector<double>(7 * kMapr, 0.0);
 
   double word(std::int32_t m, int k) const { return tmapa[(m - 1) * kMapr + k - 1]; }
-  std::int32_t run(Units& io) {
+  std::int32_t run(Units& io, double ka = 1e8, double kb = 1e3) {
     std::int32_t status = 0;
-    MKHING(io, 6, nma, 1e8, test::reals(tmapa), matyp, 1e3, melmat, mexmat, kMapr, mhinge, 17,
+    MKHING(io, 6, nma, ka, test::reals(tmapa), matyp, kb, melmat, mexmat, kMapr, mhinge, 17,
            status);
     return status;
   }
@@ -91,6 +92,24 @@ TEST(Mkhing, RefusesWhatItCannotDoWithoutChangingAnything) {
   m.matyp.resize(6);  // no room for the second curve
   EXPECT_EQ(m.run(io.units), -1);
   EXPECT_EQ(m.nma, 5);
+}
+
+TEST(Mkhing, RefusesStiffnessesThatAreNotFinite) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const auto& [ka, kb] : {std::pair{inf, 1e3}, std::pair{1e8, -inf},
+                               std::pair{1e8, std::numeric_limits<double>::quiet_NaN()}}) {
+    test::TestIo io;
+    Materials m;
+    const Materials before = m;
+    EXPECT_EQ(m.run(io.units, ka, kb), -1) << ka << " " << kb;
+    EXPECT_EQ(
+        test::lines_of(io.file("fort.17")),
+        (std::vector<std::string>{"", "  *** ERROR IN MKHING ***",
+                                  "   Spring stiffness not finite (NaN, Inf or beyond 1E308)"}));
+    EXPECT_EQ(m.nma, 5);
+    EXPECT_EQ(m.matyp, before.matyp);
+    EXPECT_EQ(m.tmapa, before.tmapa);
+  }
 }
 
 }  // namespace

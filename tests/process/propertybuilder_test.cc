@@ -119,5 +119,29 @@ TEST(Mkprop, ZeroAxialStiffnessFailsBeforeWritingAnything) {
   EXPECT_EQ(b.nma, 10);
 }
 
+TEST(Mkprop, ADensityThatWouldNotBeFiniteFailsBeforeWritingAnything) {
+  struct Case {
+    const char* what;
+    std::initializer_list<std::pair<int, double>> words;
+  } cases[] = {
+      {"a bore of 1E200 with fluid", {{4, 1e10}, {8, 1e200}, {27, 850.0}}},
+      {"a bore of 1E200 without fluid", {{4, 1e10}, {8, 1e200}}},  // infinity times 0
+      {"an axial stiffness of 1E-300", {{4, 1e-300}, {5, 100.0}}},
+  };
+  for (const Case& c : cases) {
+    test::TestIo io;
+    Builder b(2);
+    b.row(1, {{4, 1e10}, {8, 0.2}, {27, 1e300}, {5, 1e300}});  // large but finite
+    b.row(2, c.words);
+    EXPECT_EQ(b.run(io.units), -1) << c.what;
+    EXPECT_EQ(test::lines_of(io.file("fort.17")),
+              (std::vector<std::string>{"", "  *** ERROR IN MKPROP ***",
+                                        "   Material density not finite of element:       502"}))
+        << c.what;
+    EXPECT_EQ(b.geo(1, 1), 0.0) << c.what;
+    EXPECT_EQ(b.mat(1, 1), 0.0) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace velkan
