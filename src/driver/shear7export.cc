@@ -39,7 +39,8 @@ Outcome shear7_export(Conversion& c) {
   const RealSpan elres = real_view(c.wa, elres_at, results);
   TRX_OPEN(c.io, LRUSTD, LTO, status);
   TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
-  if (status != 0) return Outcome::kFailed;
+  // The tensions must come from the listing that the model came from.
+  if (!c.listing_state.unchanged(c.io, LRUSTD, LTO, LPU) || status != 0) return Outcome::kFailed;
   c.io.write(LTO, " ... Reading Effective Tension done  ");
   const RealSpan elprop = find_leading_reals(c.io, c.wa, "ELPROP",
                                              std::int64_t{c.nel} * kPropertyRowReals, LPU, status);

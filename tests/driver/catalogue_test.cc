@@ -136,6 +136,36 @@ TEST_F(Catalogue, ListingsThatHoldNoUsableModelFailWithAReason) {
   }
 }
 
+// The listing up to and with `text`, as a copy that stopped there leaves it.
+std::string cut_after(const std::string& listing, std::string_view text) {
+  const std::size_t at = listing.find(text);
+  EXPECT_NE(at, std::string::npos) << text;
+  return listing.substr(0, at + text.size());
+}
+
+TEST_F(Catalogue, AListingCutShortInsideAnyTableFailsBeforeItIsRead) {
+  const std::string cut_short =
+      "\n *** The last line of the listing cut.lis has no line end, so it is cut short (a copy "
+      "that stopped): copy the whole listing again.\n";
+  for (const std::string_view inside : {
+           "         5     0.2000     0.30",       // drag and buoyancy
+           "         9    1.200    0.100    2.0",  // drag and inertia
+           "        10     0.3000     0.0200   ",  // stress calculation
+           "        2      1    10",               // internal fluid
+           "         6     0.0    130000.0   12",  // effective tensions
+       }) {
+    dir.write("cut.lis", cut_after(riser, inside));
+    for (const std::string& answers : {kVomarDefaults, kShear7Defaults}) {
+      const ProgramRun run = velkan("cut.lis\n" + answers);
+      EXPECT_EQ(run.exit_status, 1) << inside;
+      EXPECT_NE(run.console.find("Number of Elements     :    12\n" + cut_short + kFailed),
+                std::string::npos)
+          << inside << run.console;
+      EXPECT_EQ(dir.read("fort.17"), cut_short + kFailed) << inside;
+    }
+  }
+}
+
 TEST_F(Catalogue, CarriageReturnsAndVeryLongLinesConvertAsTheListingWithout) {
   std::string crlf;
   for (const std::string& line : test::lines_of(riser)) crlf += line + "\r\n";
