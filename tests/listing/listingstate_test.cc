@@ -66,8 +66,12 @@ TEST(ListingState, AChangeAfterThePassesBeganFailsWithOneLine) {
     std::string what;
     std::function<void(const WatchedListing&)> change;
     std::string reason;
+    bool by_name = false;  // the name changes, not the file
   } cases[] = {
-      {"grown", [](const WatchedListing& l) { std::ofstream(l.path, std::ios::app) << "three\n"; },
+      {"grown",
+       [](const WatchedListing& l) {
+         std::ofstream(l.path, std::ios::app | std::ios::binary) << "three\n";
+       },
        "it grew from 14 to 20 bytes"},
       {"cut", [](const WatchedListing& l) { fs::resize_file(l.path, 7); },
        "it shrank from 14 to 7 bytes"},
@@ -81,17 +85,23 @@ TEST(ListingState, AChangeAfterThePassesBeganFailsWithOneLine) {
          l.io.dir.write("new.lis", kText);
          fs::rename(l.io.dir.file("new.lis"), l.path);
        },
-       "another file took its name"},
+       "another file took its name", true},
       {"removed", [](const WatchedListing& l) { fs::remove(l.path); },
-       "its name leads to no file now: it was removed or renamed"},
+       "its name leads to no file now: it was removed or renamed", true},
   };
   for (const Case& c : cases) {
     WatchedListing listing;
     EXPECT_TRUE(listing.unchanged()) << c.what;
+    const std::optional<FileId> named = file_id_of(listing.path);
     try {
       c.change(listing);
     } catch (const fs::filesystem_error& e) {  // an open file that the system keeps in place
       std::cout << "not tried here: " << c.what << ": " << e.what() << "\n";
+      continue;
+    }
+    // Windows keeps the name of a removed file until its last handle is closed.
+    if (c.by_name && file_id_of(listing.path) == named) {
+      std::cout << "not tried here: " << c.what << ": the name still leads to the file\n";
       continue;
     }
     EXPECT_FALSE(listing.unchanged()) << c.what;
