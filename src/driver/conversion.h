@@ -7,6 +7,7 @@
 
 #include "driver/dialogue.h"
 #include "driver/fileunits.h"
+#include "listing/listingstate.h"
 #include "platform/units.h"
 #include "store/workarray.h"
 
@@ -22,6 +23,8 @@ struct Conversion {
   std::int32_t nnp = 0;
   std::int32_t mxgepr = 0;
   std::int32_t mxmapr = 0;
+  // The listing as its first pass found it; every pass is checked against it.
+  ListingState listing_state{};
 };
 
 }  // namespace velkan

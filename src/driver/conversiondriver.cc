@@ -103,15 +103,23 @@ void expect_model_tables(Conversion& c) {
   c.wa.expect_use(first, nodes, true);
 }
 
+// The four passes over the listing. One that changes while it is read fails
+// the run after the pass that finds the change, whatever that pass made of it.
+// One whose last line has no line end is cut short: that is said after the
+// size scan, which has read the whole file and refused it first when it is no
+// text at all (binary files seldom end in a line end either).
 bool read_model(Conversion& c) {
   using Reader = void (*)(Units&, WorkArray&, int, int, int, std::int32_t&);
   const Reader readers[] = {TRX_Size, TRX_Node, TRX_Elem, TRX_Prop};
+  if (!c.listing_state.take(c.io, LRUSTD, LTO, LPU)) return false;
   for (const Reader reader : readers) {
     std::int32_t status = 0;
     TRX_OPEN(c.io, LRUSTD, LTO, status);
     reader(c.io, c.wa, LRUSTD, LTO, LPU, status);
-    if (status != 0 || c.io.error(LRUSTD)) return false;
+    const bool same = c.listing_state.unchanged(c.io, LRUSTD, LTO, LPU);
+    if (status != 0 || c.io.error(LRUSTD) || !same) return false;
     if (reader == TRX_Size) {
+      if (!c.listing_state.last_line_ended(c.io, LRUSTD, LTO, LPU)) return false;
       const IntSpan mstru = find_ints(c.io, c.wa, "MSTRU", LPU, status);
       c.nel = GTSTRU(c.io, mstru, "NEL", LPU, status);
       c.nnp = GTSTRU(c.io, mstru, "NNP", LPU, status);

@@ -40,7 +40,8 @@ Outcome shear7_export(Conversion& c) {
   const RealSpan elres = real_view(c.wa, elres_at, results);
   TRX_OPEN(c.io, LRUSTD, LTO, status);
   TRX_GtERes(c.io, c.wa, kEffectiveTensions, elres, LRUSTD, LTO, LPU, status);
-  if (status != 0) return Outcome::kFailed;
+  // The tensions must come from the listing that the model came from.
+  if (!c.listing_state.unchanged(c.io, LRUSTD, LTO, LPU) || status != 0) return Outcome::kFailed;
   c.io.write(LTO, " ... Reading Effective Tension done  ");
   // A factor that takes a tension beyond the range of numbers is asked for
   // again: the file would hold no number there.

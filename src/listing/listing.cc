@@ -23,6 +23,17 @@ void write_count_lines(Units& io, int lunout, std::int32_t n, std::string_view t
   io.newline(lunout);
 }
 
+void write_missing_rows(Units& io, int lunout, int lpu, std::int64_t missing, std::int32_t n,
+                        std::string_view title) {
+  if (missing == 0) return;
+  const std::string line = " *** " + std::to_string(missing) + " of " + std::to_string(n) +
+                           " elements have no row under " + std::string(trimmed(title)) +
+                           ": their values are 0";
+  for (const int unit : {lunout, lpu}) {
+    if (unit > 0) io.write(unit, line);
+  }
+}
+
 void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr) {
   if (lunin <= 0) return;
   io.rewind(lunin);

@@ -23,6 +23,12 @@ void TRX_OPEN(Units& io, int lunin, int lunout, std::int32_t& ierr);
 void write_count_lines(Units& io, int lunout, std::int32_t n, std::string_view table,
                        std::string_view stored);
 
+// After a reader's count lines, the line that says how many of the `n`
+// elements have no row under the table `title` (its trailing blanks left
+// out), on `lunout` and `lpu` (where above 0); nothing when every element has one.
+void write_missing_rows(Units& io, int lunout, int lpu, std::int64_t missing, std::int32_t n,
+                        std::string_view title);
+
 // The record from its first to its last non-blank character ("" when blank).
 std::string_view left_justified(std::string_view record);
 // True when the left-justified text begins with the first n characters of

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
@@ -33,8 +34,14 @@ struct PropReader {
   RealSpan ELPROP;
   FirstPositions elements;
   std::array<double, kFluidSets> fluid{};
-  std::string record;
-  std::string detail;  // what made the reading fail, when it is not a store or line-reader failure
+  std::array<bool, kFluidSets> fluid_read{};  // the set has a row
+  // The tables whose titles were found, and for each element one bit per
+  // element table in which it has a row.
+  std::array<bool, kPropSections.size()> found{};
+  std::vector<std::uint8_t> rows_of{};
+  std::string record{};
+  std::string
+      detail{};  // what made the reading fail, when it is not a store or line-reader failure
 
   bool silent() const { return lunout <= 0; }
   bool listing_ok() const { return !io.error(lunin); }
@@ -47,6 +54,10 @@ struct PropReader {
   bool is_title_line();
   void store_element_row(const RowItems& row, int t, bool hinge_row);
   bool store_fluid_row(const RowItems& row);
+  // Word 27 of every element from its fluid set; the count of elements that
+  // name a set without a row.
+  std::int32_t fill_internal_fluid();
+  void report_missing_rows(std::int32_t unnamed_fluid);
   void set_word(std::int32_t e, int word, double v) {
     ELPROP[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(kPropertyRowReals) +
            static_cast<std::size_t>(word - 1)] = v;
@@ -67,6 +78,7 @@ int PropReader::next_section() {
     const std::string_view text = left_justified(record);
     for (std::size_t t = 0; t < kPropSections.size(); ++t) {
       if (!starts_with_title(text, kPropSections[t].title, 25)) continue;
+      found[t] = true;
       io.newline(lunout);
       io.write(lunout, "Processing : " + std::string(text));
       io.write(lunout, Line().a("Item number: ").i(static_cast<std::int64_t>(t) + 1, 2).str());
@@ -118,6 +130,7 @@ void PropReader::store_element_row(const RowItems& row, int t, bool hinge_row) {
     if (!silent()) io.write(lunout, Line().a("Illegal Element     :").i(number, 6).str());
     return;
   }
+  rows_of[static_cast<std::size_t>(e - 1)] |= static_cast<std::uint8_t>(1u << (t - 1));
   std::int32_t& mark = MHINGE[static_cast<std::size_t>(e - 1)];
   if (t == 1) {
     mark = hinge_row ? 1 : 0;
@@ -136,6 +149,7 @@ bool PropReader::store_fluid_row(const RowItems& row) {
   const std::int32_t k = nint(row.value(1));
   if (k < 1 || k > kFluidSets) return false;
   fluid[static_cast<std::size_t>(k - 1)] = row.value(3);
+  fluid_read[static_cast<std::size_t>(k - 1)] = true;
   io.write(LTO, Line().a(" Internal Fluid Data:").i(k, 3).f(row.value(3), 12, 3).str());
   return true;
 }
@@ -179,6 +193,39 @@ PropReader::Next PropReader::read_rows(int t, std::int32_t& lerr) {
   }
 }
 
+std::int32_t PropReader::fill_internal_fluid() {
+  std::int32_t unnamed = 0;
+  for (std::int32_t e = 1; e <= NEL; ++e) {
+    const std::int32_t k = nint(word(e, 14));
+    if (k < 1 || k > kFluidSets) continue;
+    const auto set = static_cast<std::size_t>(k - 1);
+    set_word(e, 27, fluid[set]);
+    if (!fluid_read[set]) ++unnamed;
+  }
+  return unnamed;
+}
+
+// Rows may be missing from a table by design, and their words stay 0; but a
+// listing cut at the end of a line inside a table loses rows the same way, so
+// the elements without a row are counted for every table the listing has.
+void PropReader::report_missing_rows(std::int32_t unnamed_fluid) {
+  std::array<std::int32_t, kFluidSection - 1> missing{};
+  for (const std::uint8_t rows : rows_of) {
+    for (std::size_t t = 0; t < missing.size(); ++t) missing[t] += (rows >> t & 1u) == 0;
+  }
+  for (std::size_t t = 0; t < missing.size(); ++t) {
+    if (found[t]) write_missing_rows(io, lunout, lpu, missing[t], NEL, kPropSections[t].title);
+  }
+  if (!found[kFluidSection - 1] || unnamed_fluid == 0) return;
+  const std::string line = " *** " + std::to_string(unnamed_fluid) + " of " + std::to_string(NEL) +
+                           " elements name a fluid set that has no row under " +
+                           std::string(kPropSections[kFluidSection - 1].title) +
+                           ": their internal fluid is 0";
+  for (const int unit : {lunout, lpu}) {
+    if (unit > 0) io.write(unit, line);
+  }
+}
+
 }  // namespace
 
 std::int64_t property_row_table_words(std::int32_t NEL, std::int32_t MXGEPR) {
@@ -219,8 +266,8 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   const RealSpan ELPROP = real_view(wa, props, static_cast<std::int64_t>(NEL) * kPropertyRowReals);
 
   const ConstIntSpan elements = leading(ConstIntSpan(MELEX), NEL);
-  PropReader r{io, lunin, lunout, lpu, NEL, elements, MHINGE, ELPROP, FirstPositions(elements),
-               {}, {},    {}};
+  PropReader r{io, lunin, lunout, lpu, NEL, elements, MHINGE, ELPROP, FirstPositions(elements)};
+  r.rows_of.assign(static_cast<std::size_t>(NEL), 0);
   for (int t = r.next_section(); t != 0; t = r.next_section()) {
     const PropReader::Next next = r.read_rows(t, lerr);
     if (next == PropReader::Next::kFailed) {
@@ -231,10 +278,7 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   write_count_lines(io, lunout, NEL, "*ELEMENT PROPERTY *", "Props Generated.");
-  for (std::int32_t e = 1; e <= NEL; ++e) {
-    const std::int32_t k = nint(r.word(e, 14));
-    if (k >= 1 && k <= kFluidSets) r.set_word(e, 27, r.fluid[static_cast<std::size_t>(k - 1)]);
-  }
+  r.report_missing_rows(r.fill_internal_fluid());
 }
 
 }  // namespace velkan

@@ -2,6 +2,9 @@
 // result table (found by its title) into ELRES.
 #include "listing/resulttable.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "lineinput/charutil.h"
 #include "listing/listing.h"
 #include "listing/section.h"
@@ -33,7 +36,9 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES
   std::int32_t last_element = 0;
   Section section(io, lunin, lpu);
   std::int32_t stored = 0;
+  std::vector<bool> has_row;  // for each element, once the table is found
   if (section.find(title, static_cast<std::size_t>(LASTNB(title)))) {
+    has_row.assign(static_cast<std::size_t>(NEL), false);
     RowItems row;
     while (section.next_row(row, lerr, stored > 0)) {
       if (row.count() != kRowWidth) continue;
@@ -53,12 +58,19 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES
       ELRES[i] = row.value(3);
       ELRES[i + 1] = row.value(4);
       ELRES[i + 2] = row.value(6);
+      has_row[static_cast<std::size_t>(e - 1)] = true;
       ++stored;
     }
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   if (lerr != 0 || last_element != NEL) return reader_failed(io, lpu, lerr, kError, ierr);
   write_count_lines(io, lunout, NEL, "*ELEMENT RESULT   *", "Result lines Stored.");
+  // Elements without a row keep the zeros the caller cleared ELRES to; a table
+  // cut at the end of a line loses rows the same way, so they are counted.
+  if (!has_row.empty()) {
+    const auto missing = std::count(has_row.begin(), has_row.end(), false);
+    write_missing_rows(io, lunout, lpu, missing, NEL, title);
+  }
 }
 
 }  // namespace velkan

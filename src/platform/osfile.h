@@ -56,6 +56,8 @@ class OsFile {
   bool is_open() const { return handle_ != kNone; }
   bool is_regular() const { return regular_; }
   FileId id() const { return id_; }
+  // The system's descriptor or handle, for the queries of filestate.h.
+  std::intptr_t native_handle() const { return handle_; }
 
   // Reads up to n bytes at the current offset: the count read, 0 at the end of
   // the file, or -1 with `err` set.

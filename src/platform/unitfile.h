@@ -117,6 +117,7 @@ class UnitFile {
   const OsError& error() const { return error_; }
   const std::string& name() const { return name_; }
   FileId id() const { return file_.id(); }
+  const OsFile& os_file() const { return file_; }
   bool is_regular() const { return file_.is_regular(); }
   bool is_writable() const { return writable_; }
   void plant(const PlantedFault& fault) { fault_ = fault; }

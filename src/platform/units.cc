@@ -267,6 +267,12 @@ OsError Units::error(int unit) const {
   return implicit_errors_[static_cast<std::size_t>(unit)];
 }
 
+OsError Units::file_state(int unit, FileState& state) const {
+  const UnitFile* f = file(unit);
+  if (!f) return OsError{ENOENT, os_error_text(ENOENT)};
+  return state_of(f->os_file(), state);
+}
+
 UnitFile* Units::file(int unit) const {
   if (!in_range(unit)) return nullptr;
   return files_[static_cast<std::size_t>(unit)].get();

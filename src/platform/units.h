@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/answerdecoding.h"
+#include "platform/filestate.h"
 #include "platform/osfile.h"
 #include "platform/unitfile.h"
 
@@ -118,6 +119,9 @@ class Units {
   OsError flush(int unit);
   // The first error the unit's file has met so far (code 0: none).
   OsError error(int unit) const;
+  // The state of the file open on `unit` (filestate.h), taken without moving
+  // its reading; error code 0: taken.
+  OsError file_state(int unit, FileState& state) const;
 
   // Writes one record. Units 0, 5 and 6 are the console.
   void write(int unit, std::string_view record);

@@ -167,6 +167,41 @@ TEST_F(Catalogue, LongNamesAreUsedWholeOrRefusedWithTheSystemsReason) {
   }
 }
 
+TEST_F(Catalogue, AListingThatChangesWhileItIsReadFailsTheRun) {
+  // The answers after the listing's name wait until the model has been read
+  // (the operation menu asks), then the listing changes before the Shear7
+  // export reads its tensions, as an analysis still writing it would change it.
+  const auto changing = [](const std::string& change) {
+    return "(printf 'riser.lis\\n'; i=0; until grep -q 'Select Operation' console.txt || "
+           "[ $i -ge 1000 ]; do sleep 0.02; i=$((i+1)); done; " +
+           change + "; printf '\\n1\\nriser.s7\\n\\n') | timeout 60";
+  };
+  const std::string size = std::to_string(riser.size());
+  struct Case {
+    std::string change, reason;
+  } cases[] = {
+      {"echo more >>riser.lis",
+       "it grew from " + size + " to " + std::to_string(riser.size() + 5) + " bytes"},
+      {"truncate -s 5000 riser.lis", "it shrank from " + size + " to 5000 bytes"},
+      {"touch -d @1000000000 riser.lis",
+       "it was written again, keeping its size of " + size + " bytes"},
+      {"cp riser.lis new.lis && mv new.lis riser.lis", "another file took its name"},
+      {"rm riser.lis", "its name leads to no file now: it was removed or renamed"},
+  };
+  for (const Case& c : cases) {
+    dir.write("riser.lis", riser);
+    const ProgramRun run = velkan("", changing(c.change));
+    const std::string line = "\n *** The listing riser.lis changed while it was read (" + c.reason +
+                             "): convert it when the analysis has finished.\n";
+    EXPECT_EQ(run.exit_status, 1) << c.change << run.console;
+    const std::string none = kept_new("riser.s7", false);  // the export wrote nothing yet
+    EXPECT_NE(run.console.find(line + none + kFailed), std::string::npos)
+        << c.change << run.console;
+    EXPECT_EQ(dir.read("fort.17"), line + none + kFailed) << c.change;
+    EXPECT_EQ(dir.read("riser.s7"), "") << c.change;
+  }
+}
+
 // A model of `nel` elements whose cross-sections and materials do not merge,
 // so that the console stays short while the model file grows.
 std::string long_riser(int nel) {

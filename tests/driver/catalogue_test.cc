@@ -137,6 +137,109 @@ TEST_F(Catalogue, ListingsThatHoldNoUsableModelFailWithAReason) {
   }
 }
 
+// The listing up to and with `text`, as a copy that stopped there leaves it.
+std::string cut_after(const std::string& listing, std::string_view text) {
+  const std::size_t at = listing.find(text);
+  EXPECT_NE(at, std::string::npos) << text;
+  return listing.substr(0, at + text.size());
+}
+
+TEST_F(Catalogue, AListingCutShortInsideAnyTableFailsBeforeItIsRead) {
+  const std::string cut_short =
+      "\n *** The last line of the listing cut.lis has no line end, so it is cut short (a copy "
+      "that stopped): copy the whole listing again.\n";
+  for (const std::string_view inside : {
+           "         5     0.2000     0.30",       // drag and buoyancy
+           "         9    1.200    0.100    2.0",  // drag and inertia
+           "        10     0.3000     0.0200   ",  // stress calculation
+           "        2      1    10",               // internal fluid
+           "         6     0.0    130000.0   12",  // effective tensions
+       }) {
+    dir.write("cut.lis", cut_after(riser, inside));
+    for (const std::string& answers : {kVomarDefaults, kShear7Defaults}) {
+      const ProgramRun run = velkan("cut.lis\n" + answers);
+      EXPECT_EQ(run.exit_status, 1) << inside;
+      EXPECT_NE(run.console.find("Number of Elements     :    12\n" + cut_short + kFailed),
+                std::string::npos)
+          << inside << run.console;
+      EXPECT_EQ(dir.read("fort.17"), cut_short + kFailed) << inside;
+    }
+  }
+}
+
+TEST_F(Catalogue, ElementsWithoutARowAreCountedPerTableAndTheRunGoesOn) {
+  const auto without = [](std::string listing, std::initializer_list<std::string_view> rows) {
+    for (const std::string_view row : rows) listing = edited(listing, row, "");
+    return listing;
+  };
+  // A Vomar conversion needs every element's stiffness: the property table
+  // loses a row only in the Shear7 export.
+  const std::string gaps = without(
+      riser, {"         3     0.2000     0.3000     1.200     0.100    0.000     0.0000       1\n",
+              "         4     0.2000     0.3000     1.200     0.100    0.000     0.0000       1\n",
+              "         9    1.200    0.100    2.000    1.000    1.000    0.000       1\n",
+              "        12     0.3000     0.0200      1.000      1.000   4.500E+05\n",
+              "        2      1    1025.000      0.000   0.000\n"});
+  const std::string more_gaps = without(
+      gaps, {"         5  1.2000E+08  1.2000E+08  9.0000E+07  4.5000E+09    150.000       0.000  "
+             "  10.000\n",
+             "         5     0.0    144000.0   137000.0   144000.0   130000.0\n"});
+  // The hinge element 7 names no fluid set, whatever its drag row says.
+  const std::string counted =
+      " *** 2 of 12 elements have no row under *** DRAG AND BUOYANCY DATA ***: their values are "
+      "0\n"
+      " *** 1 of 12 elements have no row under *** ELEMENT DRAG AND INERTIA: their values are 0\n"
+      " *** 1 of 12 elements have no row under *** ELEMENT PROPERTIES FOR STRESS CALC: their "
+      "values are 0\n"
+      " *** 5 of 12 elements name a fluid set that has no row under *** INTERNAL FLUID DATA ***: "
+      "their internal fluid is 0\n";
+  const std::string more_counted =
+      " *** 1 of 12 elements have no row under *** ELEMENT PROPERTIES ***: their values are 0\n" +
+      counted;
+  const std::string tensions =
+      " *** 1 of 12 elements have no row under 1)        Element Effective Tensions.: their "
+      "values are 0\n";
+  // A listing cut at the end of a line: the tables after the cut are missing
+  // and say nothing; the one it cut says how many rows it lost.
+  const std::string cut = cut_after(riser,
+                                    "         8     0.2000     0.5000     1.200     0.100"
+                                    "    0.000     0.0000       2\n");
+  const std::string cut_counted =
+      " *** 4 of 12 elements have no row under *** DRAG AND BUOYANCY DATA ***: their values are "
+      "0\n";
+  struct Case {
+    std::string what, listing, answers;
+    std::vector<std::string> console;  // each within the console
+    std::string messages;
+  } cases[] = {
+      {"gaps, Vomar",
+       gaps,
+       kVomarDefaults,
+       {"Props Generated.\n\n" + counted + " Available"},
+       counted},
+      {"gaps, Shear7",
+       more_gaps,
+       kShear7Defaults,
+       {"Props Generated.\n\n" + more_counted + " Available",
+        "Result lines Stored.\n\n" + tensions + " ... Reading Effective Tension done"},
+       more_counted + tensions},
+      {"cut at a line end",
+       cut,
+       kVomarDefaults,
+       {"Props Generated.\n\n" + cut_counted},
+       cut_counted},
+  };
+  for (const Case& c : cases) {
+    dir.write("gaps.lis", c.listing);
+    const ProgramRun run = velkan("gaps.lis\n" + c.answers);
+    EXPECT_EQ(run.exit_status, 0) << c.what << run.console;
+    for (const std::string& part : c.console) {
+      EXPECT_NE(run.console.find(part), std::string::npos) << c.what << run.console;
+    }
+    EXPECT_EQ(dir.read("fort.17"), c.messages) << c.what;
+  }
+}
+
 TEST_F(Catalogue, CarriageReturnsAndVeryLongLinesConvertAsTheListingWithout) {
   std::string crlf;
   for (const std::string& line : test::lines_of(riser)) crlf += line + "\r\n";

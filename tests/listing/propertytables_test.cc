@@ -102,6 +102,53 @@ TEST_F(PropTest, HingeRowsGetTheFixedValues) {
             std::string::npos);
 }
 
+TEST_F(PropTest, ElementsWithoutARowAreCountedForEveryTableTheListingHas) {
+  const auto missing = [](int n, std::string_view title) {
+    return " *** " + std::to_string(n) + " of 3 elements have no row under " + std::string(title) +
+           ": their values are 0\n";
+  };
+  const std::string drag = missing(1, "*** DRAG AND BUOYANCY DATA ***");
+  const std::string fluid_set_4 = "   *** INTERNAL FLUID DATA ***\n   Set\n   4  1  1.0  0  0\n";
+  struct Case {
+    std::string what, tables, lines;
+  } cases[] = {
+      {"every table", kProperties + kDrag + kInertia + kStress + kFluid,
+       drag + missing(2, "*** ELEMENT DRAG AND INERTIA") +
+           missing(1, "*** ELEMENT PROPERTIES FOR STRESS CALC")},
+      {"a title without rows", kProperties + "*** DRAG AND BUOYANCY DATA ***\n   Elem\n",
+       missing(3, "*** DRAG AND BUOYANCY DATA ***")},
+      {"a table in two parts",
+       kProperties + kDrag + "*** DRAG AND BUOYANCY DATA ***\n   Elem\n   20   1 2 3 4 5 6 0\n",
+       ""},
+      // Element 10 names fluid set 3, element 30 the set 101, which no table has.
+      {"a fluid set without a row", kProperties + kDrag + fluid_set_4,
+       drag + " *** 1 of 3 elements name a fluid set that has no row under *** INTERNAL FLUID DATA "
+              "***: their internal fluid is 0\n"},
+      {"no fluid table", kProperties + kDrag, drag},
+  };
+  for (const Case& c : cases) {
+    reset_store();
+    const std::size_t before = messages().size(), shown = io.console().size();
+    read_mesh(kMesh + c.tables);
+    ASSERT_EQ(pass(TRX_Prop), 0) << c.what;
+    EXPECT_EQ(messages().substr(before), c.lines) << c.what;
+    const std::string console = io.console().substr(shown);
+    EXPECT_EQ(console.substr(console.find("Props Generated.\n\n")),
+              "Props Generated.\n\n" + c.lines)
+        << c.what;
+  }
+  // Without the console the lines still reach the message file.
+  reset_store();
+  read_mesh(kMesh + kProperties + kDrag);
+  const std::size_t before = messages().size(), shown = io.console().size();
+  std::int32_t status = 0;
+  TRX_OPEN(io.units, 16, 0, status);
+  TRX_Prop(io.units, wa, 16, 0, 17, status);
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(messages().substr(before), drag);
+  EXPECT_EQ(io.console().find(drag, shown), std::string::npos);
+}
+
 TEST_F(PropTest, FluidSetOutsideTheTableFails) {
   read_mesh(kMesh + kFluid + "   101  1  1000.0  0  0\n");
   EXPECT_EQ(pass(TRX_Prop), -1);

@@ -67,6 +67,29 @@ TEST_F(ResultTest, TheTableMustEndWithTheLastElement) {
   EXPECT_EQ(test::lines_of(messages()).size(), 0u);
 }
 
+TEST_F(ResultTest, ElementsWithoutARowAreCounted) {
+  const std::string title = "1)        Element Effective Tensions.\n";
+  const std::string one_missing =
+      " *** 1 of 2 elements have no row under 1)        Element Effective Tensions.: their "
+      "values are 0\n";
+  struct Case {
+    std::string table, line;
+  } cases[] = {
+      {title + "  10 0 1 1 1 1\n  20 0 1 1 1 1\n", ""},
+      {title + "  20 0 1 1 1 1\n", one_missing},
+      {title + "  99 0 1 1 1 1\n  20 0 1 1 1 1\n", one_missing},  // no element of the model
+      {title + "  20 0 1 1 1 1\n  20 1 2 2 2 2\n", one_missing},  // two time steps
+  };
+  for (const Case& c : cases) {
+    const std::size_t before = messages().size(), shown = io.console().size();
+    ASSERT_EQ(read_results(c.table), 0) << c.table;
+    EXPECT_EQ(messages().substr(before), c.line) << c.table;
+    const std::string console = io.console().substr(shown);
+    EXPECT_EQ(console.substr(console.find("Result lines Stored.\n\n")),
+              "Result lines Stored.\n\n" + c.line);
+  }
+}
+
 TEST_F(ResultTest, ABlankTitleMatchesTheFirstRecord) {
   ASSERT_EQ(read_results("  10 0 1 1 1 1\n  20 0 1 1 1 1\n", "        "), 0);
 }
