@@ -20,6 +20,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/entry.h"
 #include "lineinput/linereader.h"
@@ -57,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   velkan::line_reader() = velkan::LineReaderState{};
   std::istringstream in(console_answers(answers));
   std::ostringstream out;
-  velkan::velkan_main("0.2", in, out);
+  const std::vector<std::string> args{"0.2"};
+  velkan::velkan_main(args, in, out, out);
   return 0;
 }

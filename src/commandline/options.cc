@@ -39,6 +39,7 @@ constexpr OptionInfo kOptions[] = {
 };
 
 constexpr std::size_t kMaxRisers = 10;
+constexpr std::size_t kLongestName = 4096;  // as a name typed at a prompt
 constexpr std::size_t kMaxSegments = 200;
 
 const OptionInfo& info(std::string_view name) {
@@ -115,7 +116,21 @@ std::string_view named_in(const std::string& message) {
   return {};
 }
 
+// A flag given a value ("--quiet=3", which CLI11 would count three times).
+std::optional<UsageError> flag_with_value(std::span<const std::string> args) {
+  for (const OptionInfo& o : kOptions) {
+    const std::string with_value = std::string(o.name) + "=";
+    for (const std::string& a : args) {
+      if (o.value.empty() && a.starts_with(with_value)) {
+        return UsageError{"velkan: " + std::string(o.name) + " takes no value"};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<UsageError> find_options(std::span<const std::string> args, Found& found) {
+  if (auto error = flag_with_value(args)) return error;
   CLI::App app{"velkan"};
   app.set_help_flag();
   app.allow_extras();
@@ -144,6 +159,7 @@ std::optional<UsageError> find_options(std::span<const std::string> args, Found&
     const auto is_name = [&](const std::string& a) {
       return a == o.name || a == o.letter || a.starts_with(std::string(o.name) + "=");
     };
+    if (o.value.empty()) return UsageError{"velkan: " + std::string(name) + " takes no value"};
     const bool twice = std::count_if(args.begin(), args.end(), is_name) > 1;
     return UsageError{"velkan: " + std::string(name) + " takes " + std::string(o.takes) +
                       (twice ? ", once (" : " (") + std::string(o.example) + ")"};
@@ -161,21 +177,25 @@ std::optional<UsageError> read_values(const Found& found, CommandLine& cl) {
   cl.vomar = single("--vomar");
   cl.shear7 = single("--shear7");
   cl.messages = single("--messages");
-  cl.quiet = !found.of("--quiet").empty();
-  const std::pair<std::string_view, std::optional<double>*> numbers[] = {{"--scale", &cl.scale},
-                                                                         {"--seabed", &cl.seabed}};
-  for (const auto& [name, into] : numbers) {
-    if (const auto text = single(name)) {
-      *into = finite_number(*text);
-      if (!*into) return takes(name, *text);
+  for (const std::string_view name :
+       {"--listing", "--vomar", "--shear7", "--messages", "--risers"}) {
+    if (const auto text = single(name); text && text->size() > kLongestName) {
+      return UsageError{"velkan: " + std::string(name) + " takes " + std::string(info(name).takes) +
+                        " of at most " + std::to_string(kLongestName) + " characters"};
     }
   }
-  if (const auto text = single("--hinge")) {
-    const std::vector<std::string_view> parts = split(*text, ',');
-    const auto axial = parts.size() == 2 ? finite_number(parts[0]) : std::nullopt;
-    const auto bending = parts.size() == 2 ? finite_number(parts[1]) : std::nullopt;
-    if (!axial || !bending) return takes("--hinge", *text);
-    cl.hinge = std::array<double, 2>{*axial, *bending};
+  cl.quiet = !found.of("--quiet").empty();
+  for (const auto& [name, into] :
+       {std::pair{"--scale", &cl.scale}, std::pair{"--seabed", &cl.seabed}}) {
+    *into = single(name);
+    if (*into && !finite_number(**into)) return takes(name, **into);
+  }
+  cl.hinge = single("--hinge");
+  if (cl.hinge) {
+    const std::vector<std::string_view> parts = split(*cl.hinge, ',');
+    if (parts.size() != 2 || !finite_number(parts[0]) || !finite_number(parts[1])) {
+      return takes("--hinge", *cl.hinge);
+    }
   }
   std::size_t segments = 0;
   for (const std::string& text : found.of("--coarsen")) {
@@ -210,6 +230,16 @@ std::optional<UsageError> contradiction(const Found& found, const CommandLine& c
   return std::nullopt;
 }
 
+// An argument that CLI11 left over, as it was typed: letters after a short
+// option come back as an option of their own ("-help" as "-elp").
+std::string as_typed(const std::string& extra, std::span<const std::string> args) {
+  if (extra.size() < 2 || extra[0] != '-' || extra[1] == '-') return extra;
+  for (const std::string& a : args) {
+    if (a.size() == extra.size() + 1 && a[0] == '-' && a.ends_with(extra.substr(1))) return a;
+  }
+  return extra;
+}
+
 // Whether the first argument is the size: anything but an option (a number
 // may begin with a minus).
 bool is_size(const std::string& arg) {
@@ -232,7 +262,7 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const std::st
   Found found;
   if (auto error = find_options(args, found)) return *error;
   if (!found.extras.empty()) {
-    const std::string& extra = found.extras.front();
+    const std::string extra = as_typed(found.extras.front(), args);
     if (extra.starts_with("-")) return UsageError{"velkan: " + extra + " is no option of velkan"};
     return UsageError{"velkan: \"" + extra + "\" is no option (the size comes first)"};
   }

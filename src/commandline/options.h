@@ -7,7 +7,6 @@
 // anything is read or written.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -31,10 +30,11 @@ struct CommandLine {
   std::optional<std::string> size;  // the first argument, as typed
   std::optional<std::string> listing;
   std::optional<std::string> vomar, shear7;  // the model file; at most one
-  std::optional<double> scale;
+  // The numbers as typed, checked: each answers its question as if typed.
+  std::optional<std::string> scale;
   std::vector<std::vector<CoarseningSegment>> coarsen;  // per riser, its segments
-  std::optional<std::array<double, 2>> hinge;           // axial, bending
-  std::optional<double> seabed;
+  std::optional<std::string> hinge;                     // "axial,bending"
+  std::optional<std::string> seabed;
   std::optional<std::string> messages;
   bool quiet = false;
   std::string risers;  // the listing whose risers are shown

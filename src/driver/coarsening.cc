@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/prompttexts.h"
 #include "driver/vomarsteps.h"
 #include "platform/consoleunits.h"
 #include "platform/numfmt.h"
@@ -35,19 +36,17 @@ std::int32_t bounded_count(Conversion& c, std::string_view prompt, std::int32_t 
 // Risers and their segments (first node, last node, nSkip), all risers one
 // after another.
 std::vector<Riser> ask_segments(Conversion& c, std::vector<std::int32_t>& segments) {
-  const std::int32_t nrisers =
-      bounded_count(c, "Number of Risers                    :  ", kMaxRisers, "At most 10 risers");
+  const std::int32_t nrisers = bounded_count(c, kRisersPrompt, kMaxRisers, "At most 10 risers");
   std::vector<Riser> risers(static_cast<std::size_t>(nrisers));
   for (std::int32_t r = 1; r <= nrisers; ++r) {
     c.io.newline(LTO);
     c.io.write(LTO, Line().a(" Specify Data for Riser no:").i(r, 3).str());
     const auto room = static_cast<std::int32_t>(kMaxSegments - segments.size() / 3);
-    const std::int32_t nseg = bounded_count(c, "Number of Segments                  :  ", room,
-                                            "At most 200 segments in all");
+    const std::int32_t nseg =
+        bounded_count(c, kSegmentsPrompt, room, "At most 200 segments in all");
     for (std::int32_t s = 1; s <= nseg; ++s) {
       c.io.write(LTO, Line().a(" Segm no:").i(s, 3).str());
-      const std::vector<std::int32_t> row =
-          c.ask.integers("First Node, Last node and nSkip     :  ", 3);
+      const std::vector<std::int32_t> row = c.ask.integers(kSegmentPrompt, 3);
       segments.insert(segments.end(), row.begin(), row.end());
       Riser& riser = risers[static_cast<std::size_t>(r - 1)];
       if (s == 1) riser.first = row[0];

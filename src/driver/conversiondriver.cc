@@ -7,7 +7,9 @@
 
 #include "driver/conversion.h"
 #include "driver/filemessages.h"
+#include "driver/givenanswers.h"
 #include "driver/prompts.h"
+#include "driver/prompttexts.h"
 #include "driver/runend.h"
 #include "driver/shear7export.h"
 #include "driver/vomarconversion.h"
@@ -57,7 +59,7 @@ void write_banner(Units& io) {
 
 std::string open_listing(Units& io, Dialogue& ask) {
   for (;;) {
-    const std::string name = ask.file_name("Give FlexCom File Name (complete)   :  ");
+    const std::string name = ask.file_name(kListingPrompt);
     std::int32_t status = 0;
     OPNTXT(io, name, LRUSTD, 1, status);
     if (status == 0) return name;
@@ -147,7 +149,7 @@ std::int32_t choose_operation(Units& io, Dialogue& ask) {
   for (;;) {
     io.write(LTO, " Available Options:");
     write_menu(io, kOperations);
-    if (ask.integer_or("Select Operation  / 1 /             :  ", 1) == 1) break;
+    if (ask.integer_or(kOperationPrompt, 1) == 1) break;
     not_implemented(io, 33, " *** Option not implemented ***. ");
   }
   for (;;) {
@@ -155,7 +157,7 @@ std::int32_t choose_operation(Units& io, Dialogue& ask) {
     io.newline(LTO);
     io.write(LTO, " Available Sub Options:");
     write_menu(io, kSubOperations);
-    const std::int32_t sub = ask.integer_or("Select Sub Operation  / 2 /         :  ", 2);
+    const std::int32_t sub = ask.integer_or(kSubOperationPrompt, 2);
     if (sub == 1 || sub == 2) return sub;
     not_implemented(io, 37, " *** Sub Option not implemented ***. ");
   }
@@ -211,12 +213,14 @@ void say_out_of_memory(Units& io) {
 
 }  // namespace
 
-std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode) {
+std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t mode,
+                    const CommandLine& given) {
   (void)mode;  // always an interactive run
   const std::string stamp = padded(RUNSTP(80, 6), 256);
   if (!claim_run_files(io)) return -1;
   write_banner(io);
   Dialogue ask(io);
+  give_answers(given, ask);
   Outcome outcome = Outcome::kFailed;
   try {
     outcome = convert(io, ask, wa, nwiwa, stamp);

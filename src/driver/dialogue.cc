@@ -66,10 +66,36 @@ Reading take_values(const std::vector<std::string_view>& tokens, std::size_t cou
 
 }  // namespace
 
+void Dialogue::give(std::string_view prompt, std::string answer) {
+  const auto at = given_.find(prompt);
+  (at != given_.end() ? at : given_.emplace(std::string(prompt), std::deque<std::string>()).first)
+      ->second.push_back(std::move(answer));
+}
+
+bool Dialogue::has_given(std::string_view prompt) const {
+  const auto at = given_.find(prompt);
+  return at != given_.end() && !at->second.empty();
+}
+
+void Dialogue::ask(std::string_view prompt) {
+  ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+  asked_ = prompt;
+}
+
+// The answer to the question asked: one given for it, shown on the console
+// as if typed, or the next console line; either cut or padded to `length`.
 std::string Dialogue::read_line(std::size_t length) {
   std::string line;
-  const int rc = io_.read(LTI, line, length);
-  if (rc != 0) throw EndOfInput{rc == kRunawayLine};
+  const auto at = given_.find(asked_);
+  last_given_ = at != given_.end() && !at->second.empty();
+  if (last_given_) {
+    line = std::move(at->second.front());
+    at->second.pop_front();
+    io_.write(LTO, line);
+  } else if (const int rc = io_.read(LTI, line, length); rc != 0) {
+    throw EndOfInput{rc == kRunawayLine};
+  }
+  line.resize(length, ' ');
   return line;
 }
 
@@ -85,15 +111,15 @@ void Dialogue::say_too_many(std::size_t count, bool whole, std::string_view answ
 }
 
 std::string Dialogue::answer(std::string_view prompt) {
-  ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+  ask(prompt);
   return read_line(kAnswerLength);
 }
 
 std::string Dialogue::file_name(std::string_view prompt) {
   for (;;) {
-    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+    ask(prompt);
     const std::string line = read_line(Units::kLongestAnswer);
-    if (!io_.console_line_cut()) return std::string(trimmed(line));
+    if (last_given_ || !io_.console_line_cut()) return std::string(trimmed(line));
     io_.write(LTO, " *** A file name of at most " + std::to_string(Units::kLongestAnswer) +
                        " characters expected, please answer again.");
   }
@@ -124,7 +150,7 @@ template <typename T>
 std::vector<T> Dialogue::values(std::string_view prompt, std::size_t count) {
   constexpr bool whole = std::is_integral_v<T>;
   for (;;) {
-    ASKLIN(io_, LTO, prompt, static_cast<int>(prompt.size()));
+    ask(prompt);
     std::vector<T> taken;
     std::string line;
     Reading r = Reading::kTaken;

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,16 +45,28 @@ class Dialogue {
   // One real number in free format; empty lines are skipped.
   double real(std::string_view prompt);
 
+  // An answer given before its question is asked (an option of the command
+  // line): the next time `prompt` is asked, `answer` is taken as if it had
+  // been typed, and shown after the prompt. Answers given for one prompt are
+  // taken in turn; a question without one left is asked on the console.
+  void give(std::string_view prompt, std::string answer);
+  // Whether an answer given for `prompt` is still untaken.
+  bool has_given(std::string_view prompt) const;
+
  private:
   template <typename T>
   std::vector<T> values_or(std::string_view prompt, const std::vector<T>& fallbacks);
   template <typename T>
   std::vector<T> values(std::string_view prompt, std::size_t count);
+  void ask(std::string_view prompt);
   std::string read_line(std::size_t length);
   void say_expected(std::size_t count, bool whole);
   void say_too_many(std::size_t count, bool whole, std::string_view answer);
 
   Units& io_;
+  std::map<std::string, std::deque<std::string>, std::less<>> given_;
+  std::string asked_;        // the prompt of the question being answered
+  bool last_given_ = false;  // the last answer read was a given one
 };
 
 }  // namespace velkan

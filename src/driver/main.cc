@@ -1,9 +1,8 @@
-// velkan [size-in-millions]: converts a FlexCom listing, answering on standard
-// input; velkan --help and velkan --version tell about the program.
-#include <optional>
-#include <string_view>
-
+// velkan [size-in-millions] [options]: converts a FlexCom listing, the
+// questions answered by the options or on standard input; velkan --help tells
+// more.
 #include "driver/entry.h"
+#include "platform/arguments.h"
 #include "platform/console.h"
 #include "platform/filesizelimit.h"
 #include "platform/interrupts.h"
@@ -12,7 +11,6 @@ int main(int argc, char** argv) {
   velkan::treat_file_size_limit_as_write_error();
   velkan::stop_cleanly_on_interrupt();
   velkan::StdConsole console;
-  std::optional<std::string_view> size_arg;
-  if (argc > 1) size_arg = argv[1];
-  return velkan::velkan_main(size_arg, console.in(), console.out(), console.input_file());
+  return velkan::velkan_main(velkan::command_line_arguments(argc, argv), console.in(),
+                             console.out(), console.err(), console.input_file());
 }

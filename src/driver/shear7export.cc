@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "driver/outputfile.h"
+#include "driver/prompttexts.h"
 #include "driver/shear7points.h"
 #include "listing/listing.h"
 #include "listing/propertytables.h"
@@ -19,12 +20,11 @@ namespace {
 // The first of the result tables the reader knows; the only one exported.
 constexpr std::string_view kEffectiveTensions = "1)        Element Effective Tensions.   ";
 constexpr std::string_view kHeader = "#== FlexCom -> Shear7. Velkan/1.3. K.Tovrik 2006 ==";
-constexpr std::string_view kScalePrompt = "Scaling factor for Tension /1.0/    :  ";
 
 }  // namespace
 
 Outcome shear7_export(Conversion& c) {
-  open_output_file(c, LPUS7, "Give File for Shear7 model          :  ");
+  open_output_file(c, LPUS7, kShear7FilePrompt);
   double scale = c.ask.real_or(kScalePrompt, 1.0);
   c.io.write(LTO, " ... Reading Effective Tension       ");
   std::int32_t status = 0;

@@ -8,6 +8,7 @@
 
 #include "driver/coarsening.h"
 #include "driver/outputfile.h"
+#include "driver/prompttexts.h"
 #include "driver/vomarmodel.h"
 #include "driver/vomarsteps.h"
 #include "lineinput/charutil.h"
@@ -95,13 +96,14 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
   std::int32_t status = 0;
   progress(c, " ... Writing Material info...", true);
   if (m.nh > 0) {
-    const std::vector<double> k =
-        c.ask.reals_or("Hinge Stiff, Ax & Bend /1E8 & 1E3/:  ", {1e8, 1e3});
+    const std::vector<double> k = c.ask.reals_or(kHingePrompt, {1e8, 1e3});
     add_hinge_materials(c, m, k[0], k[1], status);
+  } else if (c.ask.has_given(kHingePrompt)) {  // a batch cannot know in advance
+    c.io.write(LTO, " *** --hinge is not used: the model has no hinge elements.");
   }
   write_materials(c, m, status);
-  if (c.ask.yes("Create Sea Bed?       /no /         :  ")) {
-    const double level = c.ask.real("Max Z-coordinate for seabed nodes   :  ");
+  if (c.ask.yes(kSeabedPrompt)) {
+    const double level = c.ask.real(kSeabedLevelPrompt);
     write_seabed(c, m, level, status);
   }
   for (const char* line :
@@ -113,7 +115,7 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
 
 Outcome vomar_conversion(Conversion& c) {
   progress(c, " Converting to Vomar......", true);
-  open_output_file(c, LPUUFO, "Vomar model file name               :  ");
+  open_output_file(c, LPUUFO, kVomarFilePrompt);
   write_identification(c, LPUUFO, kHeader);
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
@@ -125,7 +127,7 @@ Outcome vomar_conversion(Conversion& c) {
     return Outcome::kFailed;
   }
   const std::int32_t nel0 = m.NEL;
-  if (c.ask.yes("Create Coarser Mesh?  /no /         :  ") && !coarsen_mesh(c, m)) {
+  if (c.ask.yes(kCoarsenPrompt) && !coarsen_mesh(c, m)) {
     return Outcome::kFailed;
   }
   if (!write_mesh(c, m, nel0)) return Outcome::kFailed;

@@ -69,7 +69,7 @@ void TRX_Elem(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
       const std::int32_t ip = nodes.find(nint(row.value(2)));
       const std::int32_t iq = nodes.find(nint(row.value(3)));
       if ((ip == 0 || iq == 0) && lunout > 0) {
-        io.write(lunout, Line().a("Illegal nodes for elem:").i(k, 6).str());
+        io.write_detail(lunout, Line().a("Illegal nodes for elem:").i(k, 6).str());
       }
       if (++count > NEL) return reader_failed(io, lpu, lerr, kError, ierr);
       const auto c = static_cast<std::size_t>(count - 1);

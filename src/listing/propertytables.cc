@@ -117,8 +117,8 @@ bool PropReader::is_hinge_row(const RowItems& row, int t) {
   if (io.read(lunin, whole, kWholeRecord) != 0 || !listing_ok()) return false;
   if (whole.compare(14, 13, "Hinge Element") == 0) return true;
   if (!silent()) {
-    io.write(lunout, Line().a("Illegal no of Parameters").i(row.count(), 6).str());
-    if (LASTNB(whole) > 0) io.write(lunout, "Line:" + std::string(trimmed(whole)));
+    io.write_detail(lunout, Line().a("Illegal no of Parameters").i(row.count(), 6).str());
+    if (LASTNB(whole) > 0) io.write_detail(lunout, "Line:" + std::string(trimmed(whole)));
   }
   return false;
 }
@@ -127,7 +127,7 @@ void PropReader::store_element_row(const RowItems& row, int t, bool hinge_row) {
   const std::int32_t number = nint(row.value(1));
   const std::int32_t e = elements.find(number);
   if (e == 0) {
-    if (!silent()) io.write(lunout, Line().a("Illegal Element     :").i(number, 6).str());
+    if (!silent()) io.write_detail(lunout, Line().a("Illegal Element     :").i(number, 6).str());
     return;
   }
   rows_of[static_cast<std::size_t>(e - 1)] |= static_cast<std::uint8_t>(1u << (t - 1));

@@ -23,6 +23,8 @@ class StdConsole {
 
   std::istream& in();
   std::ostream& out();
+  // Standard error, where usage errors go; line ends as on standard output.
+  std::ostream& err();
   // The file standard input reads, when it is a regular file (answers
   // redirected from a file); none for a console window or a pipe.
   std::optional<FileId> input_file() const;

@@ -25,6 +25,10 @@ std::ostream& StdConsole::out() {
   return std::cout;
 }
 
+std::ostream& StdConsole::err() {
+  return std::cerr;
+}
+
 std::optional<FileId> StdConsole::input_file() const {
   struct stat st {};
   if (::fstat(STDIN_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;

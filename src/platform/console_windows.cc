@@ -127,6 +127,7 @@ StdConsole::StdConsole() : streams_(std::make_unique<Streams>()) {
   std::ios::sync_with_stdio(false);
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   if (is_console(in)) {
@@ -153,6 +154,10 @@ std::istream& StdConsole::in() {
 
 std::ostream& StdConsole::out() {
   return streams_->out;
+}
+
+std::ostream& StdConsole::err() {
+  return std::cerr;
 }
 
 std::optional<FileId> StdConsole::input_file() const {

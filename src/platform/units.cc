@@ -193,7 +193,14 @@ void Units::protect_input(const FileId& id) {
   protected_.push_back(id);
 }
 
+void Units::name_implicit(int unit, std::string name) {
+  if (in_range(unit)) implicit_names_[static_cast<std::size_t>(unit)] = std::move(name);
+}
+
 std::string Units::implicit_name(int unit) const {
+  if (in_range(unit) && !implicit_names_[static_cast<std::size_t>(unit)].empty()) {
+    return implicit_names_[static_cast<std::size_t>(unit)];
+  }
   const std::string base = "fort." + std::to_string(unit);
   return implicit_dir_ == "." ? base : implicit_dir_ + "/" + base;
 }
@@ -315,6 +322,10 @@ void Units::write_text(int unit, std::string_view text) {
     return;
   }
   if (UnitFile* f = file_for_write(unit)) f->write(text);
+}
+
+void Units::write_detail(int unit, std::string_view record) {
+  if (!quiet_ || !is_console(unit)) write(unit, record);
 }
 
 void Units::write(int unit, std::string_view record) {

@@ -82,6 +82,9 @@ class Units {
   // unless it was named as an input: so it never holds the records of an
   // earlier run.
   OsError claim_implicit(int unit);
+  // The unit's "fort.<unit>" file is `name` instead (a message file named on
+  // the command line); call before the unit is reserved or written.
+  void name_implicit(int unit, std::string name);
   // Declares that an output opened on `unit` with status UNKNOWN is written
   // whole or not at all: its records go to a partial output beside the file
   // named (see wholefile.h) and reach that file only through commit(); until
@@ -125,6 +128,11 @@ class Units {
 
   // Writes one record. Units 0, 5 and 6 are the console.
   void write(int unit, std::string_view record);
+  // Writes a record about one element or node (a skipped element, a merged
+  // pair, an illegal row): as write(), but left out on a quiet console.
+  void write_detail(int unit, std::string_view record);
+  // A quiet console leaves out the records of write_detail().
+  void set_quiet(bool quiet) { quiet_ = quiet; }
   // Writes text without ending the line (a prompt).
   void write_text(int unit, std::string_view text);
   // Writes an empty record.
@@ -196,6 +204,8 @@ class Units {
   std::array<std::optional<PlantedFault>, kMaxUnit + 1> planted_;
   std::vector<FileId> inputs_kept_;  // refused inputs that an implicit file must not overwrite
   std::vector<FileId> protected_;    // inputs of no unit, never outputs
+  std::array<std::string, kMaxUnit + 1> implicit_names_;  // set by name_implicit()
+  bool quiet_ = false;
   OsError open_error_;
   int clash_ = 0;
 };

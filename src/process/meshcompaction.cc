@@ -78,7 +78,7 @@ NodeEntries compact_elements(Units& io, int lto, std::int32_t& nel, std::int32_t
   std::size_t kept = 0;
   for (std::size_t e = 0; e < static_cast<std::size_t>(nel); ++e) {
     if (mskpel[e] != 0) {
-      io.write(lto, Line().a("SKIPPED Elem:").i(el.melex[e], 8).str());
+      io.write_detail(lto, Line().a("SKIPPED Elem:").i(el.melex[e], 8).str());
       continue;
     }
     el.move(kept, e);
@@ -103,7 +103,7 @@ std::int32_t compact_nodes(Units& io, int lto, std::int32_t nnp, ConstIntSpan us
   std::size_t kept = 0;
   for (std::size_t n = 0; n < static_cast<std::size_t>(nnp); ++n) {
     if (used[n] == 0) {
-      io.write(lto, Line().a("SKIPPED NODE:").i(nd.mnpex[n], 8).str());
+      io.write_detail(lto, Line().a("SKIPPED NODE:").i(nd.mnpex[n], 8).str());
     } else {
       nd.move(kept++, n);
     }

@@ -27,11 +27,11 @@ void list_merge(Units& io, std::int32_t npr, std::int32_t nnew, ConstIntSpan ima
     io.write(LTO, " Unique Properties, no changes .........");
   } else {
     io.write(LTO, " ");
-    io.write(LTO, "   Property      is merged with ");
+    io.write_detail(LTO, "   Property      is merged with ");
     for (std::size_t j = 0; j < count_of(npr); ++j) {
       if (imap[j] == 0) continue;
       const auto target = static_cast<std::size_t>(imap[j] - 1);
-      io.write(LTO, Line().i(mexpr[j], 10).x(6).i(mexpr[target], 10).str());
+      io.write_detail(LTO, Line().i(mexpr[j], 10).x(6).i(mexpr[target], 10).str());
     }
   }
   io.write(LTO, kEquals);

@@ -123,6 +123,29 @@ TEST_F(WholeFiles, ASecondRunInTheFolderOfARunningOneEndsAtOnce) {
   EXPECT_NE(dir.read("riser.vom").find("' ------------- E O F ------------\n"), std::string::npos);
 }
 
+TEST_F(WholeFiles, RunsInOneFolderWithTheirOwnMessageFilesGoOnSideBySide) {
+  // Each listing lacks one drag row: a line in each run's own messages.
+  const std::string row =
+      "         3     0.2000     0.3000     1.200     0.100    0.000     0.0000       1\n";
+  dir.write("a.lis", edited(riser, row, ""));
+  dir.write("b.lis", edited(riser, row, "") + "\n");
+  BackgroundRun first(dir, "1 --listing a.lis --vomar a.vom --messages a.msg --hinge 1E8,1E3");
+  ASSERT_TRUE(first.wait_for("Create Coarser Mesh?")) << first.console();
+  const ProgramRun second =
+      velkan("", "", "1 --listing b.lis --vomar b.vom --messages b.msg --hinge 1E8,1E3");
+  EXPECT_EQ(second.exit_status, 0) << second.console;
+  EXPECT_EQ(first.finish(), 0) << first.console();
+  const std::string missing =
+      " *** 1 of 12 elements have no row under *** DRAG AND BUOYANCY DATA ***: their values are "
+      "0\n";
+  EXPECT_EQ(dir.read("a.msg"), missing);
+  EXPECT_EQ(dir.read("b.msg"), missing);
+  EXPECT_FALSE(fs::exists(dir.path() / "fort.17"));
+  for (const std::string model : {"a.vom", "b.vom"}) {
+    EXPECT_TRUE(dir.read(model).ends_with("' ------------- E O F ------------\n")) << model;
+  }
+}
+
 TEST_F(WholeFiles, TwoRunsToOneModelFileLeaveOneWholeModel) {
   TempDir other;
   other.write("riser.lis", riser);
