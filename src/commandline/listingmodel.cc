@@ -43,11 +43,21 @@ bool open_store(Units& io, WorkArray& wa) {
 
 // The last line of `text` that is not blank.
 std::string last_line(std::string_view text) {
-  const std::size_t end = text.find_last_not_of(" \n");
-  if (end == std::string_view::npos) return {};
-  const std::size_t start = text.rfind('\n', end);
-  return std::string(text.substr(start == std::string_view::npos ? 0 : start + 1,
-                                 end - (start == std::string_view::npos ? 0 : start + 1) + 1));
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
+  const std::size_t nl = text.rfind('\n');
+  return std::string(nl == std::string_view::npos ? text : text.substr(nl + 1));
+}
+
+// The line that a reader gave after its error line, the last one in `said`;
+// "" when it gave none.
+std::string reader_detail(std::string_view said) {
+  const std::size_t error = said.rfind("*** ERROR IN ");
+  if (error == std::string_view::npos) return {};
+  std::string_view rest = said.substr(error);
+  const std::size_t nl = rest.find('\n');
+  if (nl == std::string_view::npos) return {};
+  rest.remove_prefix(nl + 1);
+  return std::string(trimmed(rest.substr(0, rest.find('\n'))));
 }
 
 std::string out_of_memory() {
@@ -55,16 +65,6 @@ std::string out_of_memory() {
 }
 
 }  // namespace
-
-std::string reader_detail(std::string_view said) {
-  const std::size_t error = said.rfind("*** ERROR IN ");
-  if (error == std::string_view::npos) return {};
-  const std::size_t start = said.find('\n', error);
-  if (start == std::string_view::npos) return {};
-  const std::size_t end = said.find('\n', start + 1);
-  return std::string(trimmed(said.substr(
-      start + 1, end == std::string_view::npos ? std::string_view::npos : end - start - 1)));
-}
 
 ListingModel::ListingModel() : io_(in_, said_) {}
 ListingModel::~ListingModel() = default;

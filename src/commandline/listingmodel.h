@@ -22,10 +22,10 @@
 
 namespace velkan {
 
-// What the result reader found of one table, and whether it refused the
-// table that the listing has: when its rows were read whole, because the last
-// one is of another element than the last (a Shear7 export of the table
-// fails then); otherwise a number in it is not finite.
+// What the result reader found of one table, and whether it refused a table
+// that the listing has. A refused table whose rows were all read ends with a
+// row of another element than the last (a Shear7 export of it fails); one
+// read only in part holds a number that is not finite.
 struct ResultTable {
   TableRows rows;
   bool refused = false;
@@ -68,9 +68,5 @@ class ListingModel {
   std::int64_t words_ = 0;  // the work array that the model needs
   std::string failure_;
 };
-
-// The detail line that a reader gave after its error line in `said`, the
-// last one there; "" when it gave none.
-std::string reader_detail(std::string_view said);
 
 }  // namespace velkan
