@@ -210,6 +210,23 @@ TEST(RiserOverview, TheCoarseningWalksEveryRiserThatIsShown) {
   }
 }
 
+TEST(RiserOverview, AListingWithoutRisers) {
+  Listing l;
+  l.riser({7, 3}, 5, 1, 0.0);
+  test::TempDir dir;
+  const Shown s = show(dir.write("model.lis", l.text()));
+  ASSERT_EQ(s.status, 0);
+  EXPECT_EQ(
+      s.text.substr(s.text.find("\n\n") + 2, s.text.find(" Model\n") - s.text.find("\n\n") - 2),
+      " No riser: no chain of two elements or more that --coarsen can walk.\n"
+      "\n"
+      " Elements on no riser: 1\n"
+      "\n"
+      " Elements  First element  Last element  First node  Last node  Why\n"
+      "        1              5             5           3          7  detached\n"
+      "\n");
+}
+
 TEST(RiserOverview, WhatMakesEveryCoarseningFailIsSaid) {
   Listing l;
   l.riser({1, 2, 3, 4}, 1, 1, 0.0);
