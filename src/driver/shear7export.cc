@@ -18,7 +18,7 @@ namespace velkan {
 namespace {
 
 // The first of the result tables the reader knows; the only one exported.
-constexpr std::string_view kEffectiveTensions = "1)        Element Effective Tensions.   ";
+constexpr std::string_view kEffectiveTensions = kResultTitles[0];
 constexpr std::string_view kHeader = "#== FlexCom -> Shear7. Velkan/1.3. K.Tovrik 2006 ==";
 
 }  // namespace

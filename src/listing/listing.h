@@ -29,6 +29,14 @@ void write_count_lines(Units& io, int lunout, std::int32_t n, std::string_view t
 void write_missing_rows(Units& io, int lunout, int lpu, std::int64_t missing, std::int32_t n,
                         std::string_view title);
 
+// What a reader found of one table: whether the listing has it and, when its
+// rows were read to its end, how many elements have no row in it.
+struct TableRows {
+  bool found = false;
+  bool read_whole = false;
+  std::int64_t missing = 0;
+};
+
 // The record from its first to its last non-blank character ("" when blank).
 std::string_view left_justified(std::string_view record);
 // True when the left-justified text begins with the first n characters of

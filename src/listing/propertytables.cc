@@ -24,6 +24,7 @@ namespace {
 constexpr std::string_view kError = "*** ERROR IN TRX_Prop ***";
 constexpr std::size_t kWholeRecord = 1024;
 constexpr int kFluidSets = 100;
+static_assert(kPropSections.size() == kPropertyTables);
 
 struct PropReader {
   Units& io;
@@ -57,7 +58,8 @@ struct PropReader {
   // Word 27 of every element from its fluid set; the count of elements that
   // name a set without a row.
   std::int32_t fill_internal_fluid();
-  void report_missing_rows(std::int32_t unnamed_fluid);
+  void report_missing_rows(std::int32_t unnamed_fluid,
+                           std::array<TableRows, kPropertyTables>& tables);
   void set_word(std::int32_t e, int word, double v) {
     ELPROP[static_cast<std::size_t>(e - 1) * static_cast<std::size_t>(kPropertyRowReals) +
            static_cast<std::size_t>(word - 1)] = v;
@@ -208,10 +210,14 @@ std::int32_t PropReader::fill_internal_fluid() {
 // Rows may be missing from a table by design, and their words stay 0; but a
 // listing cut at the end of a line inside a table loses rows the same way, so
 // the elements without a row are counted for every table the listing has.
-void PropReader::report_missing_rows(std::int32_t unnamed_fluid) {
+void PropReader::report_missing_rows(std::int32_t unnamed_fluid,
+                                     std::array<TableRows, kPropertyTables>& tables) {
   std::array<std::int32_t, kFluidSection - 1> missing{};
   for (const std::uint8_t rows : rows_of) {
     for (std::size_t t = 0; t < missing.size(); ++t) missing[t] += (rows >> t & 1u) == 0;
+  }
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    tables[t] = {found[t], found[t], t < missing.size() ? missing[t] : unnamed_fluid};
   }
   for (std::size_t t = 0; t < missing.size(); ++t) {
     if (found[t]) write_missing_rows(io, lunout, lpu, missing[t], NEL, kPropSections[t].title);
@@ -238,6 +244,13 @@ std::int64_t property_table_words(std::int32_t NEL, std::int32_t MXGEPR) {
 }
 
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr) {
+  std::array<TableRows, kPropertyTables> tables;
+  read_properties(io, wa, lunin, lunout, lpu, ierr, tables);
+}
+
+void read_properties(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr,
+                     std::array<TableRows, kPropertyTables>& tables) {
+  tables = {};
   std::int32_t lerr = 0;
   const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);
   const IntSpan MELEX = find_ints(io, wa, "MELEX", lpu, lerr);
@@ -278,7 +291,7 @@ void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
   write_count_lines(io, lunout, NEL, "*ELEMENT PROPERTY *", "Props Generated.");
-  r.report_missing_rows(r.fill_internal_fluid());
+  r.report_missing_rows(r.fill_internal_fluid(), tables);
 }
 
 }  // namespace velkan

@@ -3,8 +3,10 @@
 // fails.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
+#include "listing/listing.h"
 #include "platform/units.h"
 #include "store/workarray.h"
 
@@ -19,6 +21,13 @@ inline constexpr std::int32_t kPropertyRowReals = 27;
 
 // ELPROP, MHINGE and the empty cross-section arrays from the property tables.
 void TRX_Prop(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr);
+// The four element tables and the internal fluid table.
+inline constexpr std::size_t kPropertyTables = 5;
+// TRX_Prop, giving also what it found of each table, in the order of
+// kPropSections (for the internal fluid: the elements that name a set
+// without a row).
+void read_properties(Units& io, WorkArray& wa, int lunin, int lunout, int lpu, std::int32_t& ierr,
+                     std::array<TableRows, kPropertyTables>& tables);
 
 // The words TRX_Prop books for NEL elements of MXGEPR property words,
 // alignment included: three integer arrays of NEL, then TCRGEO and ELPROP of

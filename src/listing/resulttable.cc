@@ -24,6 +24,13 @@ constexpr std::int32_t kRowWidth = 6;
 
 void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES, int lunin,
                 int lunout, int lpu, std::int32_t& ierr) {
+  TableRows rows;
+  read_results(io, wa, title, ELRES, lunin, lunout, lpu, ierr, rows);
+}
+
+void read_results(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES, int lunin,
+                  int lunout, int lpu, std::int32_t& ierr, TableRows& rows) {
+  rows = {};
   std::int32_t lerr = 0;
   const IntSpan MSTRU = find_ints(io, wa, "MSTRU", lpu, lerr);
   const IntSpan MELEX = find_ints(io, wa, "MELEX", lpu, lerr);
@@ -38,6 +45,7 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES
   std::int32_t stored = 0;
   std::vector<bool> has_row;  // for each element, once the table is found
   if (section.find(title, static_cast<std::size_t>(LASTNB(title)))) {
+    rows.found = true;
     has_row.assign(static_cast<std::size_t>(NEL), false);
     RowItems row;
     while (section.next_row(row, lerr, stored > 0)) {
@@ -63,14 +71,14 @@ void TRX_GtERes(Units& io, WorkArray& wa, std::string_view title, RealSpan ELRES
     }
   }
   if (listing_read_failed(io, lunin, lpu, kError, ierr)) return;
-  if (lerr != 0 || last_element != NEL) return reader_failed(io, lpu, lerr, kError, ierr);
-  write_count_lines(io, lunout, NEL, "*ELEMENT RESULT   *", "Result lines Stored.");
+  if (lerr != 0) return reader_failed(io, lpu, lerr, kError, ierr);
   // Elements without a row keep the zeros the caller cleared ELRES to; a table
   // cut at the end of a line loses rows the same way, so they are counted.
-  if (!has_row.empty()) {
-    const auto missing = std::count(has_row.begin(), has_row.end(), false);
-    write_missing_rows(io, lunout, lpu, missing, NEL, title);
-  }
+  rows.read_whole = rows.found;
+  rows.missing = std::count(has_row.begin(), has_row.end(), false);
+  if (last_element != NEL) return reader_failed(io, lpu, lerr, kError, ierr);
+  write_count_lines(io, lunout, NEL, "*ELEMENT RESULT   *", "Result lines Stored.");
+  if (rows.found) write_missing_rows(io, lunout, lpu, rows.missing, NEL, title);
 }
 
 }  // namespace velkan

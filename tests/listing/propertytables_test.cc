@@ -149,6 +149,34 @@ TEST_F(PropTest, ElementsWithoutARowAreCountedForEveryTableTheListingHas) {
   EXPECT_EQ(io.console().find(drag, shown), std::string::npos);
 }
 
+// Per table: "-" when the listing has none, else the elements without a row
+// (for the internal fluid, those that name a set without one).
+TEST_F(PropTest, WhatTheReaderFoundOfEachTable) {
+  const std::string fluid_set_4 = "   *** INTERNAL FLUID DATA ***\n   Set\n   4  1  1.0  0  0\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {kProperties + kDrag + kInertia + kStress + kFluid, "0 1 2 1 0"},
+      {kProperties + "*** DRAG AND BUOYANCY DATA ***\n   Elem\n", "0 3 - - -"},
+      {kProperties + kDrag + fluid_set_4, "0 1 - - 1"},
+      {"", "- - - - -"},
+  };
+  for (const auto& [tables, expected] : cases) {
+    reset_store();
+    read_mesh(kMesh + tables);
+    std::array<TableRows, kPropertyTables> found;
+    found.fill({true, false, 99});
+    std::int32_t status = 0;
+    TRX_OPEN(io.units, 16, 6, status);
+    read_properties(io.units, wa, 16, 6, 17, status, found);
+    ASSERT_EQ(status, 0);
+    std::string got;
+    for (const TableRows& t : found) {
+      got += (got.empty() ? "" : " ") + (t.found ? std::to_string(t.missing) : "-");
+      EXPECT_EQ(t.read_whole, t.found);
+    }
+    EXPECT_EQ(got, expected) << tables;
+  }
+}
+
 TEST_F(PropTest, FluidSetOutsideTheTableFails) {
   read_mesh(kMesh + kFluid + "   101  1  1000.0  0  0\n");
   EXPECT_EQ(pass(TRX_Prop), -1);

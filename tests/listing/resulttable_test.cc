@@ -90,6 +90,36 @@ TEST_F(ResultTest, ElementsWithoutARowAreCounted) {
   }
 }
 
+TEST_F(ResultTest, WhatTheReaderFoundOfItsTable) {
+  const std::string title = "1)        Element Effective Tensions.\n";
+  struct Case {
+    std::string table;
+    std::int32_t status;
+    bool found, whole;
+    std::int64_t missing;
+  } cases[] = {
+      {"no table at all\n", -1, false, false, 0},
+      {title + "  20 0 1 1 1 1\n", 0, true, true, 1},
+      {title + "  20 0 1 1 1 1\n  10 0 1 1 1 1\n", -1, true, true, 0},  // ends with another
+      {title + "  10 0 NaN 1 1 1\n  20 0 1 1 1 1\n", -1, true, false, 0},
+  };
+  for (const Case& c : cases) {
+    reset_store();
+    read_mesh(kMesh + c.table);
+    std::int32_t status = 0;
+    const RealSpan results = book_reals(io.units, wa, "ELRES", 6, "STRU", 17, status);
+    TRX_OPEN(io.units, 16, 6, status);
+    TableRows rows{true, true, 99};
+    velkan::read_results(io.units, wa, kTitle, results, 16, 6, 17, status, rows);
+    EXPECT_EQ(status, c.status) << c.table;
+    EXPECT_EQ(rows.found, c.found) << c.table;
+    EXPECT_EQ(rows.read_whole, c.whole) << c.table;
+    if (c.whole) {
+      EXPECT_EQ(rows.missing, c.missing) << c.table;
+    }
+  }
+}
+
 TEST_F(ResultTest, ABlankTitleMatchesTheFirstRecord) {
   ASSERT_EQ(read_results("  10 0 1 1 1 1\n  20 0 1 1 1 1\n", "        "), 0);
 }
