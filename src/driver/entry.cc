@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "commandline/options.h"
+#include "commandline/riseroverview.h"
 #include "driver/conversiondriver.h"
 #include "driver/fileunits.h"
 #include "platform/stop.h"
@@ -124,6 +125,7 @@ int velkan_main(std::span<const std::string> args, std::istream& in, std::ostrea
       out << "velkan " VELKAN_VERSION "\n";
       return kExitCompleted;
     case CommandLine::Request::kRisers:
+      return show_risers(cl.risers, out);
     case CommandLine::Request::kConvert:
       break;
   }

@@ -4,7 +4,10 @@
 // command line is a usage error that reads and writes nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -123,6 +126,21 @@ TEST(Options, AQuietConsoleLeavesOutTheLinesAboutSingleElements) {
   }
   EXPECT_NE(b.console.find(" Size before merge"), std::string::npos);
   EXPECT_EQ(without_stamp(quiet.read("jumper.vom")), without_stamp(loud.read("jumper.vom")));
+}
+
+TEST(Options, TheRisersOfAListingAreShownAndNothingIsWritten) {
+  TempDir dir;
+  copy_examples(dir);
+  const ProgramRun run = run_velkan(dir, "--risers examples/jumper.lis", "");
+  EXPECT_EQ(run.exit_status, 0) << run.console;
+  std::ifstream recorded(fs::path(VELKAN_EXAMPLES).parent_path() / "tests" / "commandline" /
+                         "expected" / "jumper.txt");
+  const std::string expected((std::istreambuf_iterator<char>(recorded)), {});
+  EXPECT_EQ(run.console, expected);
+  EXPECT_EQ(outputs_in(dir), std::set<std::string>{});
+  const ProgramRun missing = run_velkan(dir, "--risers nowhere.lis", "");
+  EXPECT_EQ(missing.exit_status, 1);
+  EXPECT_EQ(std::count(missing.console.begin(), missing.console.end(), '\n'), 1) << missing.console;
 }
 
 TEST(Options, AWrongCommandLineIsAUsageErrorThatTouchesNothing) {
