@@ -33,7 +33,10 @@ constexpr OptionInfo kOptions[] = {
     {"--seabed", "", "Z", "the highest Z of the sea-bed nodes, one number", "--seabed -60"},
     {"--messages", "-m", "FILE", "the message file's name", "--messages run1.msg"},
     {"--quiet", "-q", "", "", "--quiet"},
+    {"--report", "", "FILE", "the report's file name (HTML)", "--report riser.html"},
+    {"--report-json", "", "FILE", "the report's file name (JSON)", "--report-json riser.json"},
     {"--risers", "", "LISTING", "the listing's file name", "--risers riser.lis"},
+    {"--check", "", "FILE", "the Vomar model file's name", "--check riser.vom"},
     {"--help", "-h", "", "", "--help"},
     {"--version", "", "", "", "--version"},
 };
@@ -105,12 +108,14 @@ struct Found {
 
 // The first of our options that a CLI11 message is about.
 std::string_view named_in(const std::string& message) {
+  const auto ends_name = [&](std::size_t at) {
+    return at == message.size() ||
+           (!std::isalnum(static_cast<unsigned char>(message[at])) && message[at] != '-');
+  };
   for (const OptionInfo& o : kOptions) {
-    const std::size_t at = message.find(o.name);
-    if (at != std::string::npos &&
-        (at + o.name.size() == message.size() ||
-         !std::isalnum(static_cast<unsigned char>(message[at + o.name.size()])))) {
-      return o.name;
+    for (std::size_t at = message.find(o.name); at != std::string::npos;
+         at = message.find(o.name, at + 1)) {
+      if (ends_name(at + o.name.size())) return o.name;
     }
   }
   return {};
@@ -177,8 +182,10 @@ std::optional<UsageError> read_values(const Found& found, CommandLine& cl) {
   cl.vomar = single("--vomar");
   cl.shear7 = single("--shear7");
   cl.messages = single("--messages");
-  for (const std::string_view name :
-       {"--listing", "--vomar", "--shear7", "--messages", "--risers"}) {
+  cl.report_html = single("--report");
+  cl.report_json = single("--report-json");
+  for (const std::string_view name : {"--listing", "--vomar", "--shear7", "--messages", "--risers",
+                                      "--report", "--report-json", "--check"}) {
     if (const auto text = single(name); text && text->size() > kLongestName) {
       return UsageError{"velkan: " + std::string(name) + " takes " + std::string(info(name).takes) +
                         " of at most " + std::to_string(kLongestName) + " characters"};
@@ -222,9 +229,10 @@ std::optional<UsageError> contradiction(const Found& found, const CommandLine& c
     if (cl.shear7 && given(vomar_only)) return clash(vomar_only, "--shear7");
   }
   if (cl.vomar && cl.scale) return clash("--scale", "--vomar");
-  if (given("--risers")) {
+  for (const std::string_view alone : {"--risers", "--check"}) {
+    if (!given(alone)) continue;
     for (const OptionInfo& o : kOptions) {
-      if (o.name != "--risers" && given(o.name)) return clash(o.name, "--risers");
+      if (o.name != alone && given(o.name)) return clash(o.name, alone);
     }
   }
   return std::nullopt;
@@ -278,6 +286,10 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const std::st
     cl.request = CommandLine::Request::kRisers;
     cl.risers = found.of("--risers").front();
   }
+  if (!found.of("--check").empty()) {
+    cl.request = CommandLine::Request::kCheck;
+    cl.check = found.of("--check").front();
+  }
   return cl;
 }
 
@@ -307,7 +319,9 @@ std::string help_text() {
       "\n"
       "--vomar or --shear7 chooses the conversion; with --vomar, the coarser mesh\n"
       "and the sea bed are made only when --coarsen and --seabed ask for them.\n"
-      "--risers shows the risers of a listing, with what --coarsen needs for each.\n"
+      "--risers shows the risers of a listing, with what --coarsen needs for each;\n"
+      "--check checks a Vomar model file and shows its figures. --report and\n"
+      "--report-json write a report of the conversion for an engineer to check.\n"
       "--messages names the message file (default fort.17 in the working folder);\n"
       "--quiet leaves out the console lines about single elements and nodes.\n"
       "\n"

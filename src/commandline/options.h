@@ -25,7 +25,7 @@ struct CoarseningSegment {
 };
 
 struct CommandLine {
-  enum class Request { kConvert, kHelp, kVersion, kRisers };
+  enum class Request { kConvert, kHelp, kVersion, kRisers, kCheck };
   Request request = Request::kConvert;
   std::optional<std::string> size;  // the first argument, as typed
   std::optional<std::string> listing;
@@ -37,7 +37,9 @@ struct CommandLine {
   std::optional<std::string> seabed;
   std::optional<std::string> messages;
   bool quiet = false;
+  std::optional<std::string> report_html, report_json;  // the conversion report's files
   std::string risers;  // the listing whose risers are shown
+  std::string check;   // the model file that is checked
 };
 
 // What is wrong with a command line, in one line that names the option.

@@ -126,6 +126,9 @@ int velkan_main(std::span<const std::string> args, std::istream& in, std::ostrea
       return kExitCompleted;
     case CommandLine::Request::kRisers:
       return show_risers(cl.risers, out);
+    case CommandLine::Request::kCheck:
+      err << "velkan: --check is not part of this build\n";
+      return kExitUsage;
     case CommandLine::Request::kConvert:
       break;
   }

@@ -65,12 +65,17 @@ TEST(CommandLine, RequestsOtherThanAConversion) {
       {"50 --help", CommandLine::Request::kHelp},
       {"--version", CommandLine::Request::kVersion},
       {"--risers r.lis", CommandLine::Request::kRisers},
+      {"--check r.vom", CommandLine::Request::kCheck},
       {"", CommandLine::Request::kConvert},
       {"abc", CommandLine::Request::kConvert},
       {"-3", CommandLine::Request::kConvert},
   };
   for (const Case& c : cases) EXPECT_EQ(parsed(c.line).request, c.request) << c.line;
   EXPECT_EQ(parsed("--risers r.lis").risers, "r.lis");
+  EXPECT_EQ(parsed("--check r.vom").check, "r.vom");
+  const CommandLine reported = parsed("--vomar a.vom --report a.html --report-json=a.json");
+  EXPECT_EQ(reported.report_html, "a.html");
+  EXPECT_EQ(reported.report_json, "a.json");
   EXPECT_EQ(parsed("-3").size, "-3");  // a size that is refused as today
 }
 
@@ -102,6 +107,9 @@ TEST(CommandLine, UsageErrorsNameTheOptionAndWhatItTakes) {
        "--coarsen 201:260:5), not \"101:107\""},
       {"--coarsen 1:2:x", ""},
       {"--scale", "velkan: --scale takes the tension factor, one number (--scale 1.5)"},
+      {"--vomar a --report-json",
+       "velkan: --report-json takes the report's file name (JSON) "
+       "(--report-json riser.json)"},
       {"--scale 1 --scale 2",
        "velkan: --scale takes the tension factor, one number, once "
        "(--scale 1.5)"},
@@ -109,6 +117,7 @@ TEST(CommandLine, UsageErrorsNameTheOptionAndWhatItTakes) {
       {"--vomar a --scale 2", "velkan: --scale and --vomar do not go together"},
       {"--shear7 a --seabed 2", "velkan: --seabed and --shear7 do not go together"},
       {"--risers a --listing b", "velkan: --listing and --risers do not go together"},
+      {"--check a --vomar b", "velkan: --vomar and --check do not go together"},
   };
   for (const Case& c : cases) {
     const std::string error = refused(c.line);
