@@ -1,17 +1,50 @@
 // Writes a printed analysis report of one long riser for the benchmarks:
-// make_listing <elements> <file> [many-sets]. The riser hangs in a line of
+// make_listing <elements> <file> [many-sets | wide]. The riser hangs in a line of
 // elements, every property table filled, an effective-tension table and the
 // five other element result tables at the end. By default twenty property sets repeat along it.
 // With "many-sets" four property columns (the two bending stiffnesses, the axial stiffness and the
 // outer diameter) are graded independently, each over the smallest number of
 // values k with k^4 >= elements, so nearly every cross-section is distinct
 // while each value of a column is shared by elements/k of them.
+// With "wide" the plain riser is numbered and written as large models are: nodes from
+// 1,000,001, elements from 2,000,001, reals in exponent form with nine significant digits
+// (2.50000000E+07) and fixed reals with six decimals.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
+
+// How the numbers of a listing are written.
+struct Style {
+  long node0 = 0, elem0 = 0;  // the first node and element numbers, less one
+  int e_decimals = 0;         // decimals of a real in exponent form; 0: as the field says
+  int f_decimals = 0;         // decimals of a fixed real; 0: as the field says
+};
+
+Style g_style;
+
+long node(long i) {
+  return g_style.node0 + i;
+}
+
+long elem(long e) {
+  return g_style.elem0 + e;
+}
+
+// A real in exponent form, `width` wide with `decimals` (or the style's).
+void put_e(std::FILE* f, const char* lead, double v, int width, int decimals) {
+  const int d = g_style.e_decimals > 0 ? g_style.e_decimals : decimals;
+  std::fprintf(f, "%s%*.*E", lead, width + (d - decimals), d, v);
+}
+
+// A real in fixed form, `width` wide with `decimals` (or the style's).
+void put_f(std::FILE* f, const char* lead, double v, int width, int decimals) {
+  const int d = g_style.f_decimals > 0 ? g_style.f_decimals : decimals;
+  std::fprintf(f, "%s%*.*f", lead, width + (d - decimals), d, v);
+}
 
 void title(std::FILE* f, const char* text) {
   std::fprintf(f, "\n  RISER BENCHMARK                                          PAGE\n\n");
@@ -33,6 +66,18 @@ long grade(long e, int c, long k) {
   return v % k;
 }
 
+void property_row(std::FILE* f, long e, double ei1, double ei2, double ea, double mass) {
+  std::fprintf(f, "  %9ld ", elem(e));
+  put_e(f, " ", ei1, 11, 4);
+  put_e(f, " ", ei2, 11, 4);
+  put_e(f, " ", 0.75 * ei1, 11, 4);
+  put_e(f, " ", ea, 11, 4);
+  put_f(f, " ", mass, 8, 2);
+  put_f(f, " ", 0.0, 6, 1);
+  put_f(f, " ", 0.5, 6, 3);
+  std::fputc('\n', f);
+}
+
 void element_properties(std::FILE* f, long nel, bool many_sets) {
   const long k = grades_for(nel);
   for (long e = 1; e <= nel; ++e) {
@@ -40,14 +85,25 @@ void element_properties(std::FILE* f, long nel, bool many_sets) {
       const double ei1 = 1.0e8 * (1.0 + 0.03 * static_cast<double>(grade(e, 0, k)));
       const double ei2 = 1.1e8 * (1.0 + 0.02 * static_cast<double>(grade(e, 1, k)));
       const double ea = 4.5e9 * (1.0 + 0.01 * static_cast<double>(grade(e, 2, k)));
-      std::fprintf(f, "  %9ld  %11.4E %11.4E %11.4E %11.4E %8.2f %6.1f %6.3f\n", e, ei1, ei2,
-                   0.75 * ei1, ea, 150.0, 0.0, 0.5);
+      property_row(f, e, ei1, ei2, ea, 150.0);
       continue;
     }
     const double ei = 1.0e8 + 1.0e6 * static_cast<double>(e % 20);
-    std::fprintf(f, "  %9ld  %11.4E %11.4E %11.4E %11.4E %8.2f %6.1f %6.3f\n", e, ei, ei, 0.75 * ei,
-                 4.5e9, 150.0 + static_cast<double>(e % 20), 0.0, 0.5);
+    property_row(f, e, ei, ei, 4.5e9, 150.0 + static_cast<double>(e % 20));
   }
+}
+
+// A result row: time 0.0 and four values.
+void result_row(std::FILE* f, long e, const double (&v)[4], bool exponent) {
+  std::fprintf(f, "  %9ld  0.0 ", elem(e));
+  for (const double x : v) {
+    if (exponent) {
+      put_e(f, " ", x, 12, 4);
+    } else {
+      put_f(f, " ", x, 12, 1);
+    }
+  }
+  std::fputc('\n', f);
 }
 
 // The result tables a listing prints after the tensions, which no conversion
@@ -61,7 +117,7 @@ void other_results(std::FILE* f, long nel) {
     std::fprintf(f, "\n%s\n      Elem  Time  End-1  Mid  Max  End-2\n", t);
     for (long e = 1; e <= nel; ++e) {
       const double v = 1.0e3 + 0.25 * static_cast<double>(e % 4000);
-      std::fprintf(f, "  %9ld  0.0  %12.4E %12.4E %12.4E %12.4E\n", e, v, -v, 0.5 * v, -0.5 * v);
+      result_row(f, e, {v, -v, 0.5 * v, -0.5 * v}, true);
     }
   }
 }
@@ -69,43 +125,76 @@ void other_results(std::FILE* f, long nel) {
 void drag_and_buoyancy(std::FILE* f, long nel, bool many_sets) {
   const long k = grades_for(nel);
   for (long e = 1; e <= nel; ++e) {
-    if (many_sets) {
-      const double od = 0.3 + 0.005 * static_cast<double>(grade(e, 3, k));
-      std::fprintf(f, "  %9ld  0.2000 %6.4f 1.20 0.10 0.00 0.0000 1\n", e, od);
-      continue;
-    }
-    std::fprintf(f, "  %9ld  0.2000 0.3000 1.20 0.10 0.00 0.0000 1\n", e);
+    const double od = many_sets ? 0.3 + 0.005 * static_cast<double>(grade(e, 3, k)) : 0.3;
+    std::fprintf(f, "  %9ld ", elem(e));
+    put_f(f, " ", 0.2, 6, 4);
+    put_f(f, " ", od, 6, 4);
+    put_f(f, " ", 1.2, 4, 2);
+    put_f(f, " ", 0.1, 4, 2);
+    put_f(f, " ", 0.0, 4, 2);
+    put_f(f, " ", 0.0, 6, 4);
+    std::fprintf(f, " 1\n");
+  }
+}
+
+void nodes(std::FILE* f, long nel) {
+  for (long i = 0; i <= nel; ++i) {
+    std::fprintf(f, "  %9ld ", node(i + 1));
+    put_f(f, " ", -0.5 * static_cast<double>(i), 12, 3);
+    std::fprintf(f, "  0 0 ");
+    put_f(f, " ", 1e-6 * static_cast<double>(i) * static_cast<double>(i), 10, 3);
+    std::fprintf(f, "  0 0 ");
+    put_f(f, " ", 0.0, 8, 3);
+    std::fprintf(f, "  0 0\n");
+  }
+}
+
+void coefficient_tables(std::FILE* f, long nel) {
+  title(f, "*** ELEMENT DRAG AND INERTIA COEFFICIENTS ***");
+  for (long e = 1; e <= nel; ++e) {
+    std::fprintf(f, "  %9ld ", elem(e));
+    for (const double v : {1.2, 0.1, 2.0, 1.0, 1.0, 0.0}) put_f(f, " ", v, 4, 2);
+    std::fprintf(f, " 1\n");
+  }
+  title(f, "*** ELEMENT PROPERTIES FOR STRESS CALCULATION ***");
+  for (long e = 1; e <= nel; ++e) {
+    std::fprintf(f, "  %9ld ", elem(e));
+    put_f(f, " ", 0.3, 6, 4);
+    put_f(f, " ", 0.02, 6, 4);
+    put_f(f, " ", 1.0, 5, 3);
+    put_f(f, " ", 1.0, 5, 3);
+    put_e(f, " ", 4.5e8, 7, 1);
+    std::fputc('\n', f);
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool many_sets = argc == 4 && std::strcmp(argv[3], "many-sets") == 0;
-  if (argc != 3 && !many_sets) {
-    std::fprintf(stderr, "usage: make_listing <elements> <file> [many-sets]\n");
+  const char* shape = argc == 4 ? argv[3] : "";
+  const bool many_sets = std::strcmp(shape, "many-sets") == 0;
+  const bool wide = std::strcmp(shape, "wide") == 0;
+  if (argc != 3 && !many_sets && !wide) {
+    std::fprintf(stderr, "usage: make_listing <elements> <file> [many-sets | wide]\n");
     return 2;
   }
+  if (wide) g_style = Style{1000000, 2000000, 8, 6};
   const long nel = std::atol(argv[1]);
   std::FILE* f = std::fopen(argv[2], "w");
   if (!f || nel < 1) return 1;
   std::fprintf(f, "   Total No. of Structural Elements       :  %ld\n", nel);
   std::fprintf(f, "   No. of Nodes                           :  %ld\n", nel + 1);
   title(f, "*** KINEMATIC VARIABLES ***");
-  for (long i = 0; i <= nel; ++i) {
-    std::fprintf(f, "  %9ld  %12.3f  0 0  %10.3f  0 0  %8.3f  0 0\n", i + 1, -0.5 * i, 1e-6 * i * i,
-                 0.0);
-  }
+  nodes(f, nel);
   title(f, "*** ELEMENT DATA ***");
-  for (long e = 1; e <= nel; ++e) std::fprintf(f, "  %9ld %9ld %9ld  1 1 0 2 1 0\n", e, e, e + 1);
+  for (long e = 1; e <= nel; ++e) {
+    std::fprintf(f, "  %9ld %9ld %9ld  1 1 0 2 1 0\n", elem(e), node(e), node(e + 1));
+  }
   title(f, "*** ELEMENT PROPERTIES ***");
   element_properties(f, nel, many_sets);
   title(f, "*** DRAG AND BUOYANCY DATA ***");
   drag_and_buoyancy(f, nel, many_sets);
-  title(f, "*** ELEMENT DRAG AND INERTIA COEFFICIENTS ***");
-  for (long e = 1; e <= nel; ++e) std::fprintf(f, "  %9ld  1.20 0.10 2.00 1.00 1.00 0.00 1\n", e);
-  title(f, "*** ELEMENT PROPERTIES FOR STRESS CALCULATION ***");
-  for (long e = 1; e <= nel; ++e) std::fprintf(f, "  %9ld  0.3000 0.0200 1.000 1.000 4.5E+08\n", e);
+  coefficient_tables(f, nel);
   title(f, "*** INTERNAL FLUID DATA ***");
   std::fprintf(f, "        1      1     850.000      0.000   0.000\n");
   std::fprintf(f,
@@ -113,7 +202,7 @@ int main(int argc, char** argv) {
                " Max  End-2\n");
   for (long e = 1; e <= nel; ++e) {
     const double t = 5.0e6 - 4.0 * static_cast<double>(e);
-    std::fprintf(f, "  %9ld  0.0  %12.1f %12.1f %12.1f %12.1f\n", e, t, t - 2.0, t, t - 4.0);
+    result_row(f, e, {t, t - 2.0, t, t - 4.0}, false);
   }
   other_results(f, nel);
   std::fprintf(f, "\n  END OF LISTING\n");
