@@ -132,7 +132,9 @@ bool take_plain_number(LineReaderState& s, std::int32_t& type, double& value) {
     const std::int32_t frac_from = i;
     for (; i < last && is_digit_char(w[i]); ++i) {
       digit = w[i] - '0';
-      v += digit * fraction_scale(i - frac_from + 1);
+      // A zero digit adds +0.0, which leaves v (never negative here) as it
+      // is: the trailing zeros of wide fields cost no addition.
+      if (digit != 0) v += digit * fraction_scale(i - frac_from + 1);
     }
     if (int_digits == 0 && i == frac_from) return false;
   } else if (int_digits == 0) {
