@@ -24,11 +24,11 @@ class FaultyLines {
 };
 
 template <typename Record>
-FirstPositions positions_of(const std::vector<Record>& records) {
+NumberIndex positions_of(const std::vector<Record>& records) {
   std::vector<std::int32_t> numbers;
   numbers.reserve(records.size());
   for (const Record& r : records) numbers.push_back(r.number);
-  return FirstPositions(numbers);
+  return NumberIndex(numbers);
 }
 
 // One family: `first(i)` is the position of the first record with the
@@ -86,20 +86,22 @@ void check_numbers(const ModelFile& file, const ModelLookup& look, FaultList& fa
 // the file does not hold, once for each.
 class References {
  public:
-  References(std::string who, std::int64_t line, FaultList& faults)
-      : who_(std::move(who)), line_(line), faults_(faults) {}
+  References(std::string_view keyword, std::int32_t number, std::int64_t line, FaultList& faults)
+      : keyword_(keyword), number_(number), line_(line), faults_(faults) {}
   void must_name(std::int64_t position, std::string_view what, std::int32_t number) {
     if (position >= 0) return;
     for (const auto& [w, n] : said_) {
       if (w == what && n == number) return;
     }
     said_.emplace_back(what, number);
-    faults_.add(line_, who_ + " names " + std::string(what) + " " + std::to_string(number) +
+    faults_.add(line_, std::string(keyword_) + " " + std::to_string(number_) + " names " +
+                           std::string(what) + " " + std::to_string(number) +
                            ", which is not in the file");
   }
 
  private:
-  std::string who_;
+  std::string_view keyword_;
+  std::int32_t number_;
   std::int64_t line_;
   FaultList& faults_;
   std::vector<std::pair<std::string_view, std::int32_t>> said_;
@@ -109,7 +111,7 @@ void check_elements(const ModelFile& file, const ModelLookup& look, const Faulty
                     FaultList& faults) {
   for (const ModelBeam& b : file.beams) {
     if (faulty.has(b.line)) continue;
-    References r("BEAM " + std::to_string(b.number), b.line, faults);
+    References r("BEAM", b.number, b.line, faults);
     r.must_name(look.node(b.node1), "node", b.node1);
     r.must_name(look.node(b.node2), "node", b.node2);
     r.must_name(look.material(b.material), "material", b.material);
@@ -117,7 +119,7 @@ void check_elements(const ModelFile& file, const ModelLookup& look, const Faulty
   }
   for (const ModelSpring& s : file.springs) {
     if (faulty.has(s.line)) continue;
-    References r("SPRNG2GR " + std::to_string(s.number), s.line, faults);
+    References r("SPRNG2GR", s.number, s.line, faults);
     r.must_name(look.node(s.node), "node", s.node);
     r.must_name(look.material(s.material), "material", s.material);
   }
@@ -128,25 +130,25 @@ void check_material_references(const ModelFile& file, const ModelLookup& look,
                                const FaultyLines& faulty, FaultList& faults) {
   for (const ModelMaterial& m : file.materials) {
     if (m.keyword != kSpringReferences || faulty.has(m.line)) continue;
-    References refs("MREF " + std::to_string(m.number), m.line, faults);
+    References refs(kSpringReferences, m.number, m.line, faults);
     for (const std::int32_t r : m.references) {
       if (r > 0) refs.must_name(look.material(r), "material", r);
     }
   }
 }
 
-std::int64_t position(const FirstPositions& p, std::int32_t number) {
-  return static_cast<std::int64_t>(p.find(number)) - 1;
+std::int64_t position(const NumberIndex& p, std::int32_t number) {
+  return p.find(number);
 }
 
 // Time-dependent materials and time histories: the numbers of each, and the
 // time history each material names.
 void check_time_dependent(const ModelFile& file, const FaultyLines& faulty, FaultList& faults) {
-  const FirstPositions timed = positions_of(file.time_dependent);
-  const FirstPositions histories = positions_of(file.histories);
+  const NumberIndex timed = positions_of(file.time_dependent);
+  const NumberIndex histories = positions_of(file.histories);
   for (const ModelMaterial& m : file.time_dependent) {
     if (faulty.has(m.line) || m.references.empty()) continue;
-    References r("TIMDEPMAT " + std::to_string(m.number), m.line, faults);
+    References r("TIMDEPMAT", m.number, m.line, faults);
     r.must_name(position(histories, m.references[0]), "time history", m.references[0]);
   }
   check_twice(

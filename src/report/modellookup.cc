@@ -12,19 +12,19 @@ void add_numbers(const std::vector<Record>& records, std::vector<std::int32_t>& 
 }
 
 template <typename Record>
-FirstPositions positions_of(const std::vector<Record>& records) {
+NumberIndex positions_of(const std::vector<Record>& records) {
   std::vector<std::int32_t> numbers;
   numbers.reserve(records.size());
   add_numbers(records, numbers);
-  return FirstPositions(numbers);
+  return NumberIndex(numbers);
 }
 
-FirstPositions element_positions(const ModelFile& file) {
+NumberIndex element_positions(const ModelFile& file) {
   std::vector<std::int32_t> numbers;
   numbers.reserve(file.beams.size() + file.springs.size());
   add_numbers(file.beams, numbers);
   add_numbers(file.springs, numbers);
-  return FirstPositions(numbers);
+  return NumberIndex(numbers);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "report/modelfile.h"
-#include "store/numberlookup.h"
+#include "report/numberindex.h"
 
 namespace velkan {
 
@@ -27,10 +27,8 @@ class ModelLookup {
   std::int64_t element(std::int32_t number) const { return at(elements_, number); }
 
  private:
-  static std::int64_t at(const FirstPositions& p, std::int32_t number) {
-    return static_cast<std::int64_t>(p.find(number)) - 1;
-  }
-  FirstPositions nodes_, elements_, sections_, surfaces_, materials_;
+  static std::int64_t at(const NumberIndex& p, std::int32_t number) { return p.find(number); }
+  NumberIndex nodes_, elements_, sections_, surfaces_, materials_;
   std::int64_t beam_count_ = 0;
 };
 

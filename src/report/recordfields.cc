@@ -10,9 +10,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::size_t kLongestNumber = 96;  // longer fields are no number an edit writes
 
-bool is_blank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -167,6 +164,31 @@ bool split_real(std::string_view f, RealText& r) {
   return digits > 0 && take_exponent(f, i, r) && i == f.size();
 }
 
+// What splits a line into fields: blanks between them, and the edges of a
+// run of asterisks.
+enum CharClass : unsigned char { kBlank, kStar, kOther };
+
+constexpr std::array<unsigned char, 256> char_classes() {
+  std::array<unsigned char, 256> c{};
+  c.fill(kOther);
+  c[' '] = kBlank;
+  c['\t'] = kBlank;
+  c['*'] = kStar;
+  return c;
+}
+constexpr std::array<unsigned char, 256> kCharClass = char_classes();
+
+unsigned char class_of(char c) {
+  return kCharClass[static_cast<unsigned char>(c)];
+}
+
+bool all_digits(std::string_view text) {
+  for (const char c : text) {
+    if (!is_digit(c)) return false;
+  }
+  return !text.empty();
+}
+
 }  // namespace
 
 std::string_view problem_text(FieldProblem problem) {
@@ -189,12 +211,13 @@ std::string_view problem_text(FieldProblem problem) {
 
 LineFields::LineFields(std::string_view line) : line_(line) {
   std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && is_blank(line[i])) ++i;
+  const std::size_t n = line.size();
+  while (i < n) {
+    while (i < n && class_of(line[i]) == kBlank) ++i;
+    if (i == n) break;
     const std::size_t from = i;
-    const bool stars = i < line.size() && line[i] == '*';
-    while (i < line.size() && !is_blank(line[i]) && (line[i] == '*') == stars) ++i;
-    if (i == from) break;
+    const unsigned char kind = class_of(line[i]);
+    while (i < n && class_of(line[i]) == kind) ++i;
     if (count_ < kKept) {
       from_[count_] = from;
       to_[count_] = i;
@@ -228,17 +251,22 @@ FieldProblem read_integer(std::string_view field, std::int32_t& value) {
   value = 0;
   std::string_view digits = field;
   if (!digits.empty() && is_sign(digits[0])) digits.remove_prefix(1);
-  const bool whole = !digits.empty() && digits.find_first_not_of("0123456789") == digits.npos;
-  if (!whole) {
+  if (!all_digits(digits)) {
     double real = 0.0;
     const FieldProblem p = read_real(field, real);
     return p == FieldProblem::kNone ? FieldProblem::kNotWhole : p;
   }
-  const bool negative = field[0] == '-';
-  const char* first = negative ? field.data() : digits.data();
-  const auto res = std::from_chars(first, field.data() + field.size(), value);
-  if (res.ec == std::errc::result_out_of_range) return FieldProblem::kOutOfRange;
-  return res.ec == std::errc() ? FieldProblem::kNone : FieldProblem::kNotNumber;
+  while (digits.size() > 1 && digits[0] == '0') digits.remove_prefix(1);
+  if (digits.size() > 10) return FieldProblem::kOutOfRange;
+  std::int64_t v = 0;
+  for (const char c : digits) v = v * 10 + (c - '0');
+  if (field[0] == '-') v = -v;
+  if (v < std::numeric_limits<std::int32_t>::min() ||
+      v > std::numeric_limits<std::int32_t>::max()) {
+    return FieldProblem::kOutOfRange;
+  }
+  value = static_cast<std::int32_t>(v);
+  return FieldProblem::kNone;
 }
 
 bool holds_value(std::string_view field) {
