@@ -6,6 +6,15 @@
 
 namespace velkan {
 
+std::string fault_text(std::initializer_list<std::string_view> pieces) {
+  std::size_t n = 0;
+  for (const std::string_view p : pieces) n += p.size();
+  std::string text;
+  text.reserve(n);
+  for (const std::string_view p : pieces) text.append(p);
+  return text;
+}
+
 void FaultList::add(std::int64_t line, std::string text) {
   const std::int64_t key = line > 0 ? line : std::numeric_limits<std::int64_t>::max();
   Fault fault{key, count_++, std::move(text)};
@@ -34,7 +43,7 @@ std::vector<std::string> FaultList::listed() const {
     if (f.key == std::numeric_limits<std::int64_t>::max()) {
       out.push_back(f.text);
     } else {
-      out.push_back("line " + std::to_string(f.key) + ": " + f.text);
+      out.push_back(fault_text({"line ", std::to_string(f.key), ": ", f.text}));
     }
   }
   return out;

@@ -3,10 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkan {
+
+// The pieces of a fault's text, one after the other.
+std::string fault_text(std::initializer_list<std::string_view> pieces);
 
 class FaultList {
  public:

@@ -40,9 +40,10 @@ void check_twice(std::int64_t count, std::string_view family, First first, Recor
     const std::int64_t f = first(record(i).first);
     if (f == i || f < 0) continue;
     const std::int64_t here = record(i).second, there = record(f).second;
-    faults.add(std::max(here, there),
-               std::string(family) + " number " + std::to_string(record(i).first) +
-                   " used twice (first on line " + std::to_string(std::min(here, there)) + ")");
+    faults.add(
+        std::max(here, there),
+        fault_text({family, " number ", std::to_string(record(i).first),
+                    " used twice (first on line ", std::to_string(std::min(here, there)), ")"}));
   }
 }
 
@@ -94,9 +95,8 @@ class References {
       if (w == what && n == number) return;
     }
     said_.emplace_back(what, number);
-    faults_.add(line_, std::string(keyword_) + " " + std::to_string(number_) + " names " +
-                           std::string(what) + " " + std::to_string(number) +
-                           ", which is not in the file");
+    faults_.add(line_, fault_text({keyword_, " ", std::to_string(number_), " names ", what, " ",
+                                   std::to_string(number), ", which is not in the file"}));
   }
 
  private:

@@ -33,7 +33,7 @@ ModelFile read_model_file(Units& io, int unit, std::string_view name) {
   ModelFile file;
   if (io.open(unit, name, FileStatus::kOld) != 0) {
     return unreadable(std::move(file),
-                      "cannot open " + std::string(name) + ": " + io.open_error().text);
+                      fault_text({"cannot open ", name, ": ", io.open_error().text}));
   }
   FaultList faults;
   RecordReader reader(file, faults);
@@ -45,13 +45,14 @@ ModelFile read_model_file(Units& io, int unit, std::string_view name) {
     if (rc != 0) {
       const std::string reason = io.error(unit).text;
       io.close(unit);
-      return unreadable(std::move(file), "cannot read " + std::string(name) + " after line " +
-                                             std::to_string(file.lines) + ": " + reason);
+      return unreadable(std::move(file), fault_text({"cannot read ", name, " after line ",
+                                                     std::to_string(file.lines), ": ", reason}));
     }
     ++file.lines;
     file.trailer = without_trailing_blanks(line) == kEndOfFileComment;
     if (line.size() > kLongestLine) {
-      faults.add(file.lines, "longer than " + std::to_string(kLongestLine) + " characters");
+      faults.add(file.lines,
+                 fault_text({"longer than ", std::to_string(kLongestLine), " characters"}));
       continue;
     }
     reader.read_line(file.lines, line);
@@ -61,8 +62,8 @@ ModelFile read_model_file(Units& io, int unit, std::string_view name) {
   if (file.lines == 0) {
     faults.add(0, "the file is empty");
   } else if (!file.trailer) {
-    faults.add(0, "no end-of-file comment \"" + std::string(kEndOfFileComment) +
-                      "\" as the last line: the file may be cut short");
+    faults.add(0, fault_text({"no end-of-file comment \"", kEndOfFileComment,
+                              "\" as the last line: the file may be cut short"}));
   }
   check_references(file, faults);
   file.readable = true;

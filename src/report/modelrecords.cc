@@ -71,7 +71,7 @@ void read_node(RecordLine& f, std::int64_t line, ModelFile& file) {
   for (std::size_t d = 0; d < n.codes.size() && f.count() == 10; ++d) {
     const std::int32_t c = f.integer(5 + d, kCode[d]);
     if (c < -128 || c > 127) {
-      f.say(std::string(kCode[d]) + " is no boundary code: " + std::to_string(c));
+      f.say(fault_text({kCode[d], " is no boundary code: ", std::to_string(c)}));
     } else {
       n.codes[d] = static_cast<std::int8_t>(c);
     }
@@ -162,7 +162,7 @@ void read_history(RecordLine& f, std::int64_t line, ModelFile& file) {
   if (!f.number(1, h.number)) return;
   f.counted(f.count() >= 2, "at least 2");
   h.kind = f.word(2);
-  if (holds_value(h.kind)) f.say("the kind is not a word: " + shown_text(h.kind));
+  if (holds_value(h.kind)) f.say(fault_text({"the kind is not a word: ", shown_text(h.kind)}));
   f.reals_from(3, 1, h.values);
   h.line = line;
   file.histories.push_back(std::move(h));
@@ -183,15 +183,15 @@ void RecordReader::read_line(std::int64_t number, std::string_view text) {
   const LineFields fields(text);
   if (fields.size() == 0) return;
   if (fields.size() > LineFields::kKept) {
-    faults_.add(number, std::to_string(fields.size()) + " fields on one line, at most " +
-                            std::to_string(LineFields::kKept) + " taken");
+    faults_.add(number, fault_text({std::to_string(fields.size()), " fields on one line, at most ",
+                                    std::to_string(LineFields::kKept), " taken"}));
     return;
   }
   if (holds_value(fields[0])) return continue_open(number, fields, text);
   close_open();
   const KindName* kind = find_kind(fields[0]);
   if (!kind) {
-    faults_.add(number, "no record this reader knows: " + shown_text(text));
+    faults_.add(number, fault_text({"no record this reader knows: ", shown_text(text)}));
     return;
   }
   RecordLine f(fields, number, kind->keyword, faults_);
@@ -249,7 +249,7 @@ void RecordReader::continue_open(std::int64_t number, const LineFields& fields,
                                  std::string_view text) {
   if (open_ == Open::kDropped) return;
   if (open_ == Open::kNone) {
-    faults_.add(number, "numbers that continue no record: " + shown_text(text));
+    faults_.add(number, fault_text({"numbers that continue no record: ", shown_text(text)}));
     return;
   }
   std::vector<double>& values = open_values();
@@ -260,25 +260,26 @@ void RecordReader::continue_open(std::int64_t number, const LineFields& fields,
 }
 
 std::string RecordReader::open_name() const {
-  return std::string(open_ == Open::kSection ? "GENBEAM " : "HYPELAST ") +
-         std::to_string(open_number_);
+  return fault_text(
+      {open_ == Open::kSection ? "GENBEAM " : "HYPELAST ", std::to_string(open_number_)});
 }
 
 void RecordReader::close_open() {
   if (open_ == Open::kSection) {
     ModelSection& s = file_.sections.back();
     if (s.values.size() != kSectionValues) {
-      faults_.add(open_line_, open_name() + ": " + std::to_string(s.values.size()) + " values, " +
-                                  std::to_string(kSectionValues) + " expected");
+      faults_.add(open_line_,
+                  fault_text({open_name(), ": ", std::to_string(s.values.size()), " values, ",
+                              std::to_string(kSectionValues), " expected"}));
     }
     s.area = s.values.empty() ? std::numeric_limits<double>::quiet_NaN() : s.values[0];
   } else if (open_ == Open::kCurve) {
     const std::size_t n = file_.materials.back().values.size();
     if (n == 0) {
-      faults_.add(open_line_, open_name() + ": no curve points");
+      faults_.add(open_line_, fault_text({open_name(), ": no curve points"}));
     } else if (n % 2 != 0) {
-      faults_.add(open_line_, open_name() + ": " + std::to_string(n) +
-                                  " curve values, P and Delta in pairs expected");
+      faults_.add(open_line_, fault_text({open_name(), ": ", std::to_string(n),
+                                          " curve values, P and Delta in pairs expected"}));
     }
   }
   open_ = Open::kNone;

@@ -15,7 +15,7 @@ bool is_blank(char c) {
 }  // namespace
 
 std::string value_name(std::size_t index) {
-  return "value " + std::to_string(index);
+  return fault_text({"value ", std::to_string(index)});
 }
 
 std::string shown_text(std::string_view text) {
@@ -32,18 +32,17 @@ std::string shown_text(std::string_view text) {
 
 std::string RecordLine::record_name() const {
   std::string p(keyword_);
-  if (named_) p += " " + std::to_string(number_);
+  if (named_) p.append(" ").append(std::to_string(number_));
   return p;
 }
 
 void RecordLine::say(const std::string& what) {
-  faults_.add(line_, record_name() + ": " + what);
+  faults_.add(line_, fault_text({record_name(), ": ", what}));
 }
 
 void RecordLine::counted(bool right, std::string_view expected) {
   if (right) return;
-  say(std::to_string(count()) + " fields after the keyword, " + std::string(expected) +
-      " expected");
+  say(fault_text({std::to_string(count()), " fields after the keyword, ", expected, " expected"}));
 }
 
 bool RecordLine::number(std::size_t k, std::int32_t& n) {
@@ -87,8 +86,8 @@ void RecordLine::reals_from(std::size_t k, std::size_t first_index, std::vector<
 }
 
 void RecordLine::fault(std::string_view name, FieldProblem p, std::string_view text) {
-  std::string what = record_name() + ": " + std::string(name) + " " + std::string(problem_text(p));
-  if (p != FieldProblem::kAsterisks) what += ": " + shown_text(text);
+  std::string what = fault_text({record_name(), ": ", name, " ", problem_text(p)});
+  if (p != FieldProblem::kAsterisks) what = fault_text({what, ": ", shown_text(text)});
   faults_.add(line_, std::move(what));
 }
 
