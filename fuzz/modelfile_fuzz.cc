@@ -6,11 +6,11 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/units.h"
 #include "report/massfigures.h"
 #include "report/modelcheck.h"
-#include "report/modelfile.h"
 #include "report/modelfigures.h"
-#include "platform/units.h"
+#include "report/modelfile.h"
 #include "workfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
