@@ -17,6 +17,7 @@
 #include "driver/fileunits.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "report/modelcheck.h"
 #include "store/workarray.h"
 
 namespace velkan {
@@ -127,8 +128,7 @@ int velkan_main(std::span<const std::string> args, std::istream& in, std::ostrea
     case CommandLine::Request::kRisers:
       return show_risers(cl.risers, out);
     case CommandLine::Request::kCheck:
-      err << "velkan: --check is not part of this build\n";
-      return kExitUsage;
+      return check_model_file(cl.check, out);
     case CommandLine::Request::kConvert:
       break;
   }

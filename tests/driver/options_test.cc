@@ -143,6 +143,21 @@ TEST(Options, TheRisersOfAListingAreShownAndNothingIsWritten) {
   EXPECT_EQ(std::count(missing.console.begin(), missing.console.end(), '\n'), 1) << missing.console;
 }
 
+TEST(Options, AModelFileIsCheckedAndTheStatusSaysWhetherItHolds) {
+  TempDir dir;
+  copy_examples(dir);
+  ASSERT_EQ(run_velkan(dir, "--listing examples/riser.lis --vomar riser.vom --hinge 1E8,1E3", "")
+                .exit_status,
+            0);
+  const ProgramRun holds = run_velkan(dir, "--check riser.vom", "");
+  EXPECT_EQ(holds.exit_status, 0) << holds.console;
+  EXPECT_TRUE(holds.console.ends_with("The model file holds.\n")) << holds.console;
+  dir.write("cut.vom", edited(dir.read("riser.vom"), "' ------------- E O F ------------\n", ""));
+  const ProgramRun cut = run_velkan(dir, "--check cut.vom", "");
+  EXPECT_EQ(cut.exit_status, 1) << cut.console;
+  EXPECT_NE(cut.console.find("no end-of-file comment"), std::string::npos) << cut.console;
+}
+
 TEST(Options, AWrongCommandLineIsAUsageErrorThatTouchesNothing) {
   const std::string usage =
       "Usage: velkan [size-in-millions] [options]   (velkan --help tells more)\n";
