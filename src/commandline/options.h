@@ -38,8 +38,8 @@ struct CommandLine {
   std::optional<std::string> messages;
   bool quiet = false;
   std::optional<std::string> report_html, report_json;  // the conversion report's files
-  std::string risers;  // the listing whose risers are shown
-  std::string check;   // the model file that is checked
+  std::string risers;                                   // the listing whose risers are shown
+  std::string check;                                    // the model file that is checked
 };
 
 // What is wrong with a command line, in one line that names the option.

@@ -58,7 +58,8 @@ void read_results(Units& io, WorkArray& wa, std::string_view title, RealSpan ELR
       const std::int32_t e = find_element.find(number);
       last_element = e;
       if (e == 0) {
-        if (lunout > 0) io.write_detail(lunout, Line().a("Illegal Element     :").i(number, 6).str());
+        if (lunout > 0)
+          io.write_detail(lunout, Line().a("Illegal Element     :").i(number, 6).str());
         continue;
       }
       const auto i = 3 * static_cast<std::size_t>(e - 1);
