@@ -9,6 +9,7 @@
 #include "driver/fileunits.h"
 #include "listing/listingstate.h"
 #include "platform/units.h"
+#include "report/conversionnotes.h"
 #include "store/workarray.h"
 
 namespace velkan {
@@ -25,6 +26,8 @@ struct Conversion {
   std::int32_t mxmapr = 0;
   // The listing as its first pass found it; every pass is checked against it.
   ListingState listing_state{};
+  // What the conversion changed, noted for the report; none without one.
+  ConversionNotes* notes = nullptr;
 };
 
 }  // namespace velkan

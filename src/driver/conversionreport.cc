@@ -1,0 +1,118 @@
+// The conversion report of a run, from its files to the flags on the console.
+#include "driver/conversionreport.h"
+
+#include <tuple>
+
+#include "driver/filemessages.h"
+#include "driver/fileunits.h"
+#include "lineinput/charutil.h"
+#include "listing/propertytables.h"
+#include "report/modelfile.h"
+#include "report/reportfigures.h"
+#include "report/reportflags.h"
+#include "report/reporthtml.h"
+#include "report/reportjson.h"
+#include "report/shear7figures.h"
+#include "store/arraylookup.h"
+#include "store/arrayviews.h"
+#include "store/fileopen.h"
+
+namespace velkan {
+namespace {
+
+// Writes a page as the unit's records, one per line.
+void write_page(Units& io, int unit, const std::string& page) {
+  std::size_t from = 0;
+  while (from < page.size()) {
+    const std::size_t end = page.find('\n', from);
+    const std::size_t to = end == std::string::npos ? page.size() : end;
+    io.write(unit, std::string_view(page).substr(from, to - from));
+    from = to + 1;
+  }
+}
+
+}  // namespace
+
+void ConversionReport::declare(Units& io) const {
+  io.write_whole(LPUREH);
+  io.write_whole(LPUREJ);
+}
+
+bool ConversionReport::open(Units& io) const {
+  for (const auto& [unit, name, option] :
+       {std::tuple{LPUREH, &html_, "--report"}, std::tuple{LPUREJ, &json_, "--report-json"}}) {
+    if (!*name) continue;
+    std::int32_t status = 0;
+    OPNTXT(io, **name, unit, 0, status);
+    if (status == 0) continue;
+    report_open_failure(
+        io, **name,
+        std::string(" *** No report can be written there: give ") + option + " another name.",
+        false);
+    return false;
+  }
+  return true;
+}
+
+void ConversionReport::take_listing(Units& io, WorkArray& wa, std::int32_t nel, std::int32_t nnp,
+                                    std::string_view listing_name) {
+  listing_name_ = std::string(trimmed(listing_name));
+  std::int32_t status = 0;
+  ListingArrays a;
+  a.NEL = nel;
+  a.NNP = nnp;
+  a.MNPEX = find_ints(io, wa, "MNPEX", LPU, status);
+  a.MELEX = find_ints(io, wa, "MELEX", LPU, status);
+  a.MNPC = find_ints(io, wa, "MNPC", LPU, status);
+  a.MPMNPC = find_ints(io, wa, "MPMNPC", LPU, status);
+  a.MHINGE = find_ints(io, wa, "MHINGE", LPU, status);
+  a.TCOORD = find_reals(io, wa, "TCOORD", LPU, status);
+  a.row = kPropertyRowReals;
+  a.ELPROP =
+      find_leading_reals(io, wa, "ELPROP", std::int64_t{nel} * kPropertyRowReals, LPU, status);
+  if (status != 0) return;
+  listing_ = listing_figures(a);
+}
+
+bool ConversionReport::finish(Units& io, std::string_view stamp) {
+  if (!listing_) return true;
+  ReportInput in;
+  in.listing_name = listing_name_;
+  in.model_name = model_name_;
+  in.stamp = std::string(trimmed(stamp));
+  in.listing = &*listing_;
+  in.notes = &notes;
+  std::optional<ModelFile> file;
+  std::optional<ReportFigures> figures;
+  std::optional<Shear7Figures> shear7;
+  std::vector<Flag> flags;
+  if (model_unit_ == LPUUFO) {
+    file = read_model_file(io, LPURBK, model_name_);
+    figures = report_figures(*listing_, *file, notes);
+    flags = vomar_flags(*listing_, *figures, notes, *file);
+    in.file = &*file;
+    in.figures = &*figures;
+  } else {
+    shear7 = shear7_figures(io, LPURBK, model_name_, listing_->profile.length);
+    flags = shear7_flags(*listing_, *shear7);
+    in.shear7 = &*shear7;
+  }
+  in.flags = &flags;
+  std::string written;
+  for (const auto& [unit, name, make] :
+       {std::tuple{LPUREH, &html_, &report_html}, std::tuple{LPUREJ, &json_, &report_json}}) {
+    if (!*name) continue;
+    write_page(io, unit, make(in));
+    if (const OsError err = io.commit(unit)) {
+      report_file_error(io, LTO, "Writing", **name, err);
+      return false;
+    }
+    written += (written.empty() ? "" : ", ") + **name;
+  }
+  io.newline(LTO);
+  io.write(LTO, " Conversion report: " + written + (flags.empty() ? " (no flags)" : ""));
+  for (const Flag& f : flags) io.write(LTO, " *** " + f.text);
+  return true;
+}
+
+}  // namespace velkan

@@ -1,0 +1,28 @@
+// The points of a line that a drawing keeps: a line of many points thinned
+// to a few thousand, keeping its ends, the points it must show (hinges,
+// fixed nodes) and its bends. The figures of a report always use every
+// point; only the drawings are thinned.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace velkan {
+
+struct Point3 {
+  double x = 0, y = 0, z = 0;
+};
+
+// Positions (rising) of the points of `line` that a drawing keeps: the first
+// and the last, every position of `kept`, and of the rest those that a
+// Douglas-Peucker simplification between them keeps at the smallest
+// tolerance, not below `tolerance`, that leaves at most `most` points in all
+// (the ends and the kept ones are never left out, even beyond `most`). A line
+// of at most `most` points keeps them all.
+std::vector<std::size_t> drawn_points(std::span<const Point3> line,
+                                      std::span<const std::size_t> kept, double tolerance,
+                                      std::size_t most);
+
+}  // namespace velkan

@@ -1,0 +1,288 @@
+// The model file's figures per riser of the listing, the differences to the
+// listing's, and the model's supports, hinges and sea bed.
+#include "report/reportfigures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "report/modellookup.h"
+#include "report/numberindex.h"
+
+namespace velkan {
+namespace {
+
+constexpr std::int64_t kNone = -1;
+constexpr std::size_t kMarksDrawn = 4000;
+
+double percent(double change, double of) {
+  return of == 0 ? 0.0 : 100.0 * change / of;
+}
+
+bool fixed(const ModelNode& n) {
+  return std::all_of(n.codes.begin(), n.codes.end(), [](std::int8_t c) { return c == 1; });
+}
+
+Point3 at(const ModelNode& n) {
+  return {n.x, n.y, n.z};
+}
+
+// Where each node number of the listing's risers lies: its riser and its
+// position along it. A node on two risers is an end of both (a branch); the
+// first riser holds it in the index, the others are found by their ends.
+class RiserIndex {
+ public:
+  explicit RiserIndex(const ListingFigures& f) : f_(f) {
+    for (std::size_t r = 0; r < f.risers.size(); ++r) {
+      const std::vector<std::int32_t>& nodes = f.risers[r].nodes;
+      numbers_.insert(numbers_.end(), nodes.begin(), nodes.end());
+      riser_.insert(riser_.end(), nodes.size(), r);
+      for (std::size_t k = 0; k < nodes.size(); ++k) position_.push_back(k);
+    }
+    index_ = NumberIndex(numbers_);
+  }
+
+  struct Place {
+    std::int64_t riser = kNone;
+    std::size_t position = 0;
+  };
+
+  Place of(std::int32_t node) const {
+    const std::int64_t p = index_.find(node);
+    if (p < 0) return {};
+    const auto i = static_cast<std::size_t>(p);
+    return {static_cast<std::int64_t>(riser_[i]), position_[i]};
+  }
+
+  // The node's place on riser r, when it is one of its ends.
+  std::optional<std::size_t> end_of(std::int64_t r, std::int32_t node) const {
+    if (r < 0) return std::nullopt;
+    const std::vector<std::int32_t>& nodes = f_.risers[static_cast<std::size_t>(r)].nodes;
+    if (nodes.front() == node) return 0;
+    if (nodes.back() == node) return nodes.size() - 1;
+    return std::nullopt;
+  }
+
+  // The riser of a beam between two nodes, with the beam's lower position on
+  // it; none when the two nodes lie on no riser together.
+  std::optional<std::pair<std::size_t, std::size_t>> beam(std::int32_t n1, std::int32_t n2) const {
+    const Place a = of(n1), b = of(n2);
+    if (a.riser < 0 || b.riser < 0) return std::nullopt;
+    if (a.riser == b.riser)
+      return std::pair{std::size_t(a.riser), std::min(a.position, b.position)};
+    if (const auto e = end_of(b.riser, n1))
+      return std::pair{std::size_t(b.riser), std::min(*e, b.position)};
+    if (const auto e = end_of(a.riser, n2))
+      return std::pair{std::size_t(a.riser), std::min(*e, a.position)};
+    return std::nullopt;
+  }
+
+ private:
+  const ListingFigures& f_;
+  std::vector<std::int32_t> numbers_;
+  std::vector<std::size_t> riser_, position_;
+  NumberIndex index_;
+};
+
+bool is_reference(const ModelFile& file, const ModelLookup& look, std::int32_t material) {
+  const std::int64_t m = look.material(material);
+  return m >= 0 && file.materials[static_cast<std::size_t>(m)].keyword == kSpringReferences;
+}
+
+// The beams of one riser in their order along it, drawn as lines: a line
+// goes on while each beam begins where the one before it ended.
+std::vector<std::vector<Point3>> drawn_beams(const ModelFile& file, const ModelLookup& look,
+                                             std::span<const std::size_t> beams, double tolerance) {
+  std::vector<std::vector<Point3>> lines;
+  std::vector<Point3> line;
+  std::vector<std::size_t> kept;
+  std::int32_t last = 0;
+  const auto close = [&] {
+    if (line.size() >= 2) {
+      std::vector<Point3> thin;
+      for (const std::size_t i : drawn_points(line, kept, tolerance, kDrawnPerRiser)) {
+        thin.push_back(line[i]);
+      }
+      lines.push_back(std::move(thin));
+    }
+    line.clear();
+    kept.clear();
+  };
+  for (const std::size_t b : beams) {
+    const ModelBeam& beam = file.beams[b];
+    const std::int64_t p1 = look.node(beam.node1), p2 = look.node(beam.node2);
+    if (p1 < 0 || p2 < 0) continue;
+    const ModelNode& a = file.nodes[static_cast<std::size_t>(p1)];
+    const ModelNode& e = file.nodes[static_cast<std::size_t>(p2)];
+    const bool on = !line.empty() && (beam.node1 == last || beam.node2 == last);
+    if (!on) close();
+    const ModelNode& from = on && beam.node2 == last ? e : a;
+    const ModelNode& to = &from == &a ? e : a;
+    if (line.empty()) line.push_back(at(from));
+    if (is_reference(file, look, beam.material)) {
+      kept.push_back(line.size() - 1);
+      kept.push_back(line.size());
+    }
+    line.push_back(at(to));
+    last = to.number;
+  }
+  close();
+  return lines;
+}
+
+// The segments of the coarser mesh on riser r, and the listing's elements of
+// it that none covers.
+void coarsening_of(const RiserIndex& index, const ConversionNotes& notes, std::size_t r,
+                   std::size_t elements, ModelRiser& m) {
+  std::vector<bool> covered(elements, false);
+  for (std::size_t s = 0; s + 2 < notes.segments.size(); s += 3) {
+    const auto place = index.beam(notes.segments[s], notes.segments[s + 1]);
+    if (!place || place->first != r) continue;
+    const RiserIndex::Place a = index.of(notes.segments[s]), b = index.of(notes.segments[s + 1]);
+    std::size_t from =
+        a.riser == std::int64_t(r) ? a.position : *index.end_of(std::int64_t(r), notes.segments[s]);
+    std::size_t to = b.riser == std::int64_t(r)
+                         ? b.position
+                         : *index.end_of(std::int64_t(r), notes.segments[s + 1]);
+    if (from > to) std::swap(from, to);
+    for (std::size_t k = from; k < to && k < elements; ++k) covered[k] = true;
+    ++m.segments;
+    if (notes.segments[s + 2] > 1) ++m.grouping_segments;
+  }
+  m.elements_on_no_segment = std::count(covered.begin(), covered.end(), false);
+}
+
+double stiffness_of(const ModelFile& file, const ModelLookup& look, std::int32_t curve) {
+  const std::int64_t c = look.material(curve);
+  if (c < 0) return std::nan("");
+  const std::vector<double>& v = file.materials[static_cast<std::size_t>(c)].values;
+  if (v.size() < 4 || v[3] == v[1]) return std::nan("");
+  return (v[2] - v[0]) / (v[3] - v[1]);
+}
+
+void hinges_of(const ModelFile& file, const ModelLookup& look, ReportFigures& out) {
+  for (const ModelBeam& b : file.beams) {
+    if (!is_reference(file, look, b.material)) continue;
+    ++out.hinge_beams;
+    if (out.hinge_axial) continue;
+    const ModelMaterial& m = file.materials[static_cast<std::size_t>(look.material(b.material))];
+    if (m.references.size() < 5) continue;
+    out.hinge_axial = stiffness_of(file, look, m.references[0]);
+    out.hinge_bending = stiffness_of(file, look, m.references[4]);
+  }
+}
+
+void seabed_of(const ModelFile& file, const ModelLookup& look, SeabedFigures& s) {
+  s.springs = static_cast<std::int64_t>(file.springs.size());
+  const std::size_t step = file.springs.size() / kMarksDrawn + 1;
+  for (std::size_t i = 0; i < file.springs.size(); ++i) {
+    const ModelSpring& sp = file.springs[i];
+    const std::int64_t offset = std::int64_t{sp.number} - sp.node;
+    if (std::find(s.offsets.begin(), s.offsets.end(), offset) == s.offsets.end()) {
+      s.offsets.push_back(offset);
+    }
+    const std::int64_t n = look.node(sp.node);
+    if (n >= 0 && i % step == 0) s.nodes.push_back(at(file.nodes[static_cast<std::size_t>(n)]));
+  }
+}
+
+void nodes_of(const ModelFile& file, ReportFigures& out) {
+  out.model_nodes = static_cast<std::int64_t>(file.nodes.size());
+  std::vector<const ModelNode*> fixed_nodes;
+  for (const ModelNode& n : file.nodes) {
+    if (fixed(n)) fixed_nodes.push_back(&n);
+    out.low = {std::min(out.low.x, n.x), std::min(out.low.y, n.y), std::min(out.low.z, n.z)};
+    out.high = {std::max(out.high.x, n.x), std::max(out.high.y, n.y), std::max(out.high.z, n.z)};
+  }
+  out.fixed_nodes = static_cast<std::int64_t>(fixed_nodes.size());
+  const std::size_t step = fixed_nodes.size() / kMarksDrawn + 1;
+  for (std::size_t i = 0; i < fixed_nodes.size(); i += step)
+    out.fixed_marks.push_back(at(*fixed_nodes[i]));
+}
+
+}  // namespace
+
+Difference difference_of(const ListingSums& listing, const MassFigures& model) {
+  Difference d;
+  d.length = model.length - listing.length_nodes;
+  d.length_percent = percent(d.length, listing.length_nodes);
+  d.mass = model.mass - listing.mass;
+  d.mass_percent = percent(d.mass, listing.mass);
+  const Point3 c = listing.centre();
+  const double dx = model.x - c.x, dy = model.y - c.y, dz = model.z - c.z;
+  d.centre_shift = std::sqrt(dx * dx + dy * dy + dz * dz);
+  d.centre_shift_percent = percent(d.centre_shift, listing.length_nodes);
+  return d;
+}
+
+ReportFigures report_figures(const ListingFigures& listing, const ModelFile& file,
+                             const ConversionNotes& notes) {
+  ReportFigures out;
+  out.low = listing.low;
+  out.high = listing.high;
+  const ModelLookup look(file);
+  const RiserIndex index(listing);
+  std::vector<std::vector<std::pair<std::size_t, std::size_t>>> on(listing.risers.size());
+  for (std::size_t b = 0; b < file.beams.size(); ++b) {
+    const auto place = index.beam(file.beams[b].node1, file.beams[b].node2);
+    if (place) {
+      on[place->first].emplace_back(place->second, b);
+      continue;
+    }
+    ++out.beams_on_no_riser;
+    const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
+    if (p1 >= 0 && p2 >= 0 && out.beams_on_no_riser_drawn.size() < kMarksDrawn) {
+      out.beams_on_no_riser_drawn.push_back(
+          {at(file.nodes[std::size_t(p1)]), at(file.nodes[std::size_t(p2)])});
+    }
+  }
+  const double dx = listing.high.x - listing.low.x, dy = listing.high.y - listing.low.y,
+               dz = listing.high.z - listing.low.z;
+  const double tolerance = 1e-4 * std::sqrt(dx * dx + dy * dy + dz * dz);
+  for (std::size_t r = 0; r < listing.risers.size(); ++r) {
+    const ListingRiser& lr = listing.risers[r];
+    std::sort(on[r].begin(), on[r].end());
+    std::vector<std::size_t> beams;
+    beams.reserve(on[r].size());
+    for (const auto& [position, b] : on[r]) beams.push_back(b);
+    on[r] = {};
+    RiserReport rr;
+    rr.number = r + 1;
+    rr.listing = &lr;
+    rr.model.mass = mass_of(file, look, beams);
+    for (const std::size_t b : beams) {
+      if (!is_reference(file, look, file.beams[b].material)) continue;
+      ++rr.model.hinges;
+      const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
+      if (p1 < 0 || p2 < 0) continue;
+      const ModelNode& a = file.nodes[std::size_t(p1)];
+      const ModelNode& e = file.nodes[std::size_t(p2)];
+      rr.model.hinge_marks.push_back({0.5 * (a.x + e.x), 0.5 * (a.y + e.y), 0.5 * (a.z + e.z)});
+    }
+    for (const std::int32_t end : {lr.first_node, lr.last_node}) {
+      const std::int64_t n = look.node(end);
+      if (n < 0) continue;
+      ++rr.model.ends_in_model;
+      if (fixed(file.nodes[std::size_t(n)])) ++rr.model.fixed_ends;
+    }
+    rr.model.drawn = drawn_beams(file, look, beams, tolerance);
+    if (notes.coarsened) {
+      coarsening_of(index, notes, r, static_cast<std::size_t>(lr.sums.elements), rr.model);
+    }
+    rr.difference = difference_of(lr.sums, rr.model.mass);
+    out.risers.push_back(std::move(rr));
+  }
+  std::vector<std::size_t> all(file.beams.size());
+  std::iota(all.begin(), all.end(), std::size_t{0});
+  out.model = mass_of(file, look, all);
+  out.whole = difference_of(listing.whole, out.model);
+  out.sections = static_cast<std::int64_t>(file.sections.size());
+  out.surfaces = static_cast<std::int64_t>(file.surfaces.size());
+  out.materials = static_cast<std::int64_t>(file.materials.size());
+  nodes_of(file, out);
+  hinges_of(file, look, out);
+  seabed_of(file, look, out.seabed);
+  return out;
+}
+
+}  // namespace velkan
