@@ -79,7 +79,9 @@ bool ConversionReport::finish(Units& io, std::string_view stamp) {
   ReportInput in;
   in.listing_name = listing_name_;
   in.model_name = model_name_;
-  in.stamp = std::string(trimmed(stamp));
+  std::string_view shown = trimmed(stamp);
+  while (shown.starts_with(' ')) shown.remove_prefix(1);
+  in.stamp = std::string(shown);
   in.listing = &*listing_;
   in.notes = &notes;
   std::optional<ModelFile> file;

@@ -212,7 +212,7 @@ class Page {
     out_ += row({"Merge tolerance (relative)", scientific(n.merge_tolerance, 3)});
     out_ += row({"Cross-sections in the file", whole(f.sections)});
     out_ += row({"Surface geometries in the file", whole(f.surfaces)});
-    out_ += row({"Materials in the file", whole(f.materials)});
+    out_ += row({"Materials in the file (with the sea bed's)", whole(f.materials)});
     out_ += row({"Hinge beams", whole(f.hinge_beams)});
     if (f.hinge_axial) {
       out_ += row({"Hinge stiffness in the file, axial and bending",

@@ -20,7 +20,9 @@ std::string decimal(double value, int decimals) {
   // -0.000 reads as a change where there is none.
   const double tiny = 0.5 * std::pow(10.0, -decimals);
   if (std::abs(value) < tiny) value = 0;
-  return trimmed(fmt_f(value, 400, decimals));
+  std::string text = trimmed(fmt_f(value, 400, decimals));
+  if (decimals == 0) text.pop_back();  // the edit's point behind a whole number
+  return text;
 }
 
 std::string signed_decimal(double value, int decimals) {
