@@ -2,11 +2,13 @@
 #include "driver/conversionreport.h"
 
 #include <tuple>
+#include <utility>
 
 #include "driver/filemessages.h"
 #include "driver/fileunits.h"
 #include "lineinput/charutil.h"
 #include "listing/propertytables.h"
+#include "platform/wholefile.h"
 #include "report/modelfile.h"
 #include "report/reportfigures.h"
 #include "report/reportflags.h"
@@ -31,6 +33,28 @@ void write_page(Units& io, int unit, const std::string& page) {
   }
 }
 
+// The last part of a name and the folder it lies in.
+std::pair<std::string_view, std::string_view> split_name(std::string_view name) {
+  const std::string_view folder = folder_prefix(name);
+  return {folder.empty() ? std::string_view(".") : folder, name.substr(folder.size())};
+}
+
+// Whether two output names name the same file: one that exists, or the
+// same name in the same folder.
+bool same_output(std::string_view a, std::string_view b) {
+  const std::optional<FileId> ia = file_id_of(a), ib = file_id_of(b);
+  if (ia || ib) return ia == ib;
+  const auto [folder_a, last_a] = split_name(a);
+  const auto [folder_b, last_b] = split_name(b);
+  const std::optional<FileId> fa = file_id_of(folder_a);
+  return last_a == last_b && fa && fa == file_id_of(folder_b);
+}
+
+void say(Units& io, const std::string& line) {
+  io.newline(LTO);
+  io.write(LTO, line);
+}
+
 }  // namespace
 
 void ConversionReport::declare(Units& io) const {
@@ -39,6 +63,19 @@ void ConversionReport::declare(Units& io) const {
 }
 
 bool ConversionReport::open(Units& io) const {
+  if (html_ && json_ && same_output(*html_, *json_)) {
+    say(io,
+        " *** --report and --report-json name the same file " + *json_ + ": give each its own.");
+    return false;
+  }
+  for (const auto& [name, option] :
+       {std::pair{&html_, "--report"}, std::pair{&json_, "--report-json"}}) {
+    if (*name && model_option_ && same_output(**name, *model_option_)) {
+      say(io, std::string(" *** ") + option + " names the model file " + *model_option_ +
+                  ": give the report another name.");
+      return false;
+    }
+  }
   for (const auto& [unit, name, option] :
        {std::tuple{LPUREH, &html_, "--report"}, std::tuple{LPUREJ, &json_, "--report-json"}}) {
     if (!*name) continue;
@@ -100,6 +137,13 @@ bool ConversionReport::finish(Units& io, std::string_view stamp) {
     in.shear7 = &*shear7;
   }
   in.flags = &flags;
+  for (const std::optional<std::string>* name : {&html_, &json_}) {
+    if (*name && same_output(**name, model_name_)) {
+      say(io, " *** The report " + **name + " would replace the model file " + model_name_ +
+                  ": no report was written; give the report another name.");
+      return false;
+    }
+  }
   std::string written;
   for (const auto& [unit, name, make] :
        {std::tuple{LPUREH, &html_, &report_html}, std::tuple{LPUREJ, &json_, &report_json}}) {

@@ -24,14 +24,19 @@ inline constexpr int LPURBK = 27;
 
 class ConversionReport {
  public:
-  explicit ConversionReport(const CommandLine& cl) : html_(cl.report_html), json_(cl.report_json) {}
+  explicit ConversionReport(const CommandLine& cl)
+      : html_(cl.report_html),
+        json_(cl.report_json),
+        model_option_(cl.vomar ? cl.vomar : cl.shear7) {}
 
   // Whether the command line asked for a report.
   bool wanted() const { return html_ || json_; }
   // Declares the report's units as written whole.
   void declare(Units& io) const;
   // Opens the report's files (to partial outputs beside them); false, with
-  // the reason on the console, when one cannot be written.
+  // the reason on the console, when one cannot be written, or when two of the
+  // run's outputs (the two pages, a page and the model file named on the
+  // command line) are the same file.
   bool open(Units& io) const;
   // Takes the listing's figures from the store the four passes filled.
   void take_listing(Units& io, WorkArray& wa, std::int32_t nel, std::int32_t nnp,
@@ -52,7 +57,7 @@ class ConversionReport {
   bool finish(Units& io, std::string_view stamp);
 
  private:
-  std::optional<std::string> html_, json_;
+  std::optional<std::string> html_, json_, model_option_;
   std::optional<ListingFigures> listing_;
   std::string listing_name_;
   int model_unit_ = 0;

@@ -60,7 +60,8 @@ double mass_bound(const GenRiser& r) {
   return bound;
 }
 
-ReportRun convert(const TempDir& dir, const std::vector<GenRiser>& risers, const std::string& more) {
+ReportRun convert(const TempDir& dir, const std::vector<GenRiser>& risers,
+                  const std::string& more) {
   dir.write("g.lis", generated_listing(risers));
   return run_with_report(dir, "--listing g.lis --vomar g.vom " + more);
 }
@@ -70,7 +71,8 @@ TEST(ReportGenerated, WithoutCoarseningMassAndLengthStayWithinTheFilesRounding) 
   varied.elements.clear();
   for (int k = 0; k < 60; ++k) {
     // Every element its own density, so that every one is rounded its own way.
-    varied.elements.push_back({.mass = 80 + 7.31 * k, .internal = 0.2 + 0.0037 * k, .ea = 4e9 + 1.3e7 * k});
+    varied.elements.push_back(
+        {.mass = 80 + 7.31 * k, .internal = 0.2 + 0.0037 * k, .ea = 4e9 + 1.3e7 * k});
   }
   const struct Case {
     const char* name;
@@ -78,12 +80,14 @@ TEST(ReportGenerated, WithoutCoarseningMassAndLengthStayWithinTheFilesRounding) 
   } cases[] = {
       {"straight", {straight(30, 12.5)}},
       {"curved, every element its own properties", {varied}},
-      {"two risers", {straight(10, 7.25), [] {
-                        GenRiser r = arc(25, 80, 0.9);
-                        r.first_node = 101;
-                        r.first_element = 101;
-                        return r;
-                      }()}},
+      {"two risers",
+       {straight(10, 7.25),
+        [] {
+          GenRiser r = arc(25, 80, 0.9);
+          r.first_node = 101;
+          r.first_element = 101;
+          return r;
+        }()}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,7 +187,8 @@ TEST(ReportGenerated, EachFlagWhereItsCauseIs) {
     return r;
   };
   GenRiser zeros = straight(6, 10);
-  zeros.elements = {GenProps{}, GenProps{.outer = 0}, GenProps{.mass = 0, .internal = 0}, GenProps{}};
+  zeros.elements = {GenProps{}, GenProps{.outer = 0}, GenProps{.mass = 0, .internal = 0},
+                    GenProps{}};
   GenRiser hinged = straight(9, 10);
   hinged.elements = {GenProps{}, GenProps{}, GenProps{}, GenProps{.hinge = true}, GenProps{}};
   const struct Case {
@@ -206,7 +211,10 @@ TEST(ReportGenerated, EachFlagWhereItsCauseIs) {
        {straight(12, 10), second(straight(12, 10))},
        "--coarsen 1:13:3 --coarsen 101:113:1",
        {"riser_not_coarsened:2"}},
-      {"zero diameter and zero mass", {zeros}, "", {"no_fixed_ends:1", "zero_diameter:0", "zero_mass:0"}},
+      {"zero diameter and zero mass",
+       {zeros},
+       "",
+       {"no_fixed_ends:1", "zero_diameter:0", "zero_mass:0"}},
       {"a hinge kept through the coarsening", {hinged}, "--coarsen 1:10:3 --hinge 1E8,1E3", {}},
       {"sea-bed numbers moved",
        {straight(4, 10, 1, 9900001)},

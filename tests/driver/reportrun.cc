@@ -6,8 +6,7 @@ namespace velkan::test {
 ReportRun run_with_report(const TempDir& dir, const std::string& args, const std::string& answers) {
   ReportRun r;
   r.run = run_velkan(dir, args + " --report report.html --report-json report.json", answers);
-  const std::string json = dir.read("report.json");
-  if (!json.empty()) r.json = parse_json(json);
+  if (r.run.exit_status == 0) r.json = parse_json(dir.read("report.json"));
   r.html = dir.read("report.html");
   return r;
 }
