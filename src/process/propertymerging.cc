@@ -96,7 +96,9 @@ double largest_merge_change(const RealSpan& PROP, std::int32_t MXPR, std::int32_
     if (IMAP[j] == 0) continue;
     const std::size_t r = survivor(IMAP, j);
     for (std::size_t k = 0; k < width; ++k) {
-      const double own = PROP.get(j * width + k), kept = PROP.get(r * width + k);
+      // Values below 1E-99 count as 0, as the equality of the merge takes them.
+      const auto value = [](double v) { return std::abs(v) < 1e-99 ? 0.0 : v; };
+      const double own = value(PROP.get(j * width + k)), kept = value(PROP.get(r * width + k));
       if (own == kept) continue;
       const double change = own == 0 ? 1.0 : std::abs(kept - own) / std::abs(own);
       largest = std::max(largest, change);

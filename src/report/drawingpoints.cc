@@ -102,4 +102,38 @@ std::vector<std::size_t> drawn_points(std::span<const Point3> line,
   return out;
 }
 
+void LineThinner::add(const Point3& p, bool stays) {
+  if (!pending_ && !taken_.empty() && p.x == taken_.back().x && p.y == taken_.back().y &&
+      p.z == taken_.back().z) {
+    // The point taken last, again (a hinge's first node): taken once.
+    if (stays && (stays_.empty() || stays_.back() != taken_.size() - 1)) {
+      stays_.push_back(taken_.size() - 1);
+    }
+    return;
+  }
+  pending_ = false;
+  if (!taken_.empty() && !stays) {
+    const Point3& q = taken_.back();
+    const double dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
+    if (dx * dx + dy * dy + dz * dz < spacing2_) {
+      pending_ = true;
+      last_ = p;
+      return;
+    }
+  }
+  if (stays) stays_.push_back(taken_.size());
+  taken_.push_back(p);
+}
+
+std::vector<Point3> LineThinner::take() {
+  if (pending_) taken_.push_back(last_);
+  std::vector<Point3> out;
+  for (const std::size_t i : drawn_points(taken_, stays_, tolerance_, most_))
+    out.push_back(taken_[i]);
+  taken_.clear();
+  stays_.clear();
+  pending_ = false;
+  return out;
+}
+
 }  // namespace velkan

@@ -65,6 +65,7 @@ class Reader {
   }
 
   std::int32_t node_number(std::int32_t n) const { return a_.MNPEX[at0(n)]; }
+  bool hinge(std::int32_t e) const { return a_.MHINGE[at0(e)] == 1; }
 
  private:
   const ListingArrays& a_;
@@ -112,22 +113,18 @@ void add(ListingProfile& p, const Element& e, bool first) {
 }
 
 // The drawn points of a chain, its hinges kept.
-std::vector<Point3> drawn_line(const Reader& r, const Chain& c, double tolerance, std::size_t most,
+std::vector<Point3> drawn_line(const Reader& r, const Chain& c, double tolerance,
                                std::vector<Point3>* hinges) {
-  std::vector<Point3> line;
-  line.reserve(c.nodes.size());
-  for (const std::int32_t n : c.nodes) line.push_back(r.node(n).value_or(Point3{}));
-  std::vector<std::size_t> kept;
-  for (std::size_t k = 0; k < c.elems.size(); ++k) {
-    const Element e = r.element(c.elems[k]);
-    if (!e.hinge) continue;
-    kept.push_back(k);
-    kept.push_back(k + 1);
-    if (hinges) hinges->push_back(e.mid);
+  LineThinner line(tolerance, tolerance, kDrawnPerRiser);
+  for (std::size_t k = 0; k < c.nodes.size(); ++k) {
+    const bool hinge =
+        (k < c.elems.size() && r.hinge(c.elems[k])) || (k > 0 && r.hinge(c.elems[k - 1]));
+    line.add(r.node(c.nodes[k]).value_or(Point3{}), hinge);
+    if (hinge && hinges && k < c.elems.size() && r.hinge(c.elems[k])) {
+      hinges->push_back(r.element(c.elems[k]).mid);
+    }
   }
-  std::vector<Point3> out;
-  for (const std::size_t i : drawn_points(line, kept, tolerance, most)) out.push_back(line[i]);
-  return out;
+  return line.take();
 }
 
 void extend(ListingFigures& f, const Reader& r, std::int32_t nnp) {
@@ -146,36 +143,48 @@ Point3 ListingSums::centre() const {
   return {moment_x / mass, moment_y / mass, moment_z / mass};
 }
 
+// Every element is taken once, in listing order, into the whole model, the
+// profile and the sums of its riser.
 ListingFigures listing_figures(const ListingArrays& a) {
   ListingFigures f;
   const Reader r(a);
   extend(f, r, a.NNP);
   f.whole.nodes = a.NNP;
+  const std::optional<RiserChains> chains =
+      riser_chains(a.MNPC, a.MPMNPC, a.NEL, a.NNP, a.MNPEX, a.MELEX);
+  constexpr std::int32_t kNoRiser = -1;
+  std::vector<std::int32_t> riser_of(static_cast<std::size_t>(std::max(a.NEL, 0)), kNoRiser);
+  if (chains) {
+    for (std::size_t i = 0; i < chains->risers.size(); ++i) {
+      for (const std::int32_t e : chains->risers[i].elems)
+        riser_of[at0(e)] = static_cast<std::int32_t>(i);
+    }
+    f.risers.resize(chains->risers.size());
+  }
   for (std::int32_t e = 1; e <= a.NEL; ++e) {
     const Element el = r.element(e);
     add(f.whole, el);
     add(f.profile, el, e == 1);
+    if (const std::int32_t i = riser_of[at0(e)]; i != kNoRiser)
+      add(f.risers[std::size_t(i)].sums, el);
   }
-  const std::optional<RiserChains> chains =
-      riser_chains(a.MNPC, a.MPMNPC, a.NEL, a.NNP, a.MNPEX, a.MELEX);
   if (!chains) return f;
   const double dx = f.high.x - f.low.x, dy = f.high.y - f.low.y, dz = f.high.z - f.low.z;
-  const double tolerance = 1e-4 * std::sqrt(dx * dx + dy * dy + dz * dz);
-  for (const Chain& c : chains->risers) {
-    ListingRiser riser;
+  const double tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
+  for (std::size_t i = 0; i < chains->risers.size(); ++i) {
+    const Chain& c = chains->risers[i];
+    ListingRiser& riser = f.risers[i];
     riser.first_node = r.node_number(c.first());
     riser.last_node = r.node_number(c.last());
     riser.nodes.reserve(c.nodes.size());
     for (const std::int32_t n : c.nodes) riser.nodes.push_back(r.node_number(n));
     riser.sums.nodes = static_cast<std::int64_t>(c.nodes.size());
-    for (const std::int32_t e : c.elems) add(riser.sums, r.element(e));
-    riser.drawn = drawn_line(r, c, tolerance, kDrawnPerRiser, &riser.hinges);
-    f.risers.push_back(std::move(riser));
+    riser.drawn = drawn_line(r, c, tolerance, &riser.hinges);
   }
   f.elements_on_no_riser = static_cast<std::int64_t>(chains->lone.size());
   for (const Chain& c : chains->apart) {
     f.elements_on_no_riser += static_cast<std::int64_t>(c.elems.size());
-    f.other_lines.push_back(drawn_line(r, c, tolerance, kDrawnPerRiser, nullptr));
+    f.other_lines.push_back(drawn_line(r, c, tolerance, nullptr));
   }
   return f;
 }

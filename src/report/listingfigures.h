@@ -71,8 +71,11 @@ struct ListingArrays {
   std::int32_t row = 0;
 };
 
-// Riser points drawn at most per riser.
+// Riser points drawn at most per riser, and how far a drawn line may stray
+// from the points it stands for, relative to the extent of the model (a
+// drawing 720 points wide shows a third of a point).
 inline constexpr std::size_t kDrawnPerRiser = 2000;
+inline constexpr double kDrawnTolerance = 5e-4;
 
 ListingFigures listing_figures(const ListingArrays& a);
 

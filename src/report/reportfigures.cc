@@ -84,29 +84,38 @@ class RiserIndex {
   NumberIndex index_;
 };
 
-bool is_reference(const ModelFile& file, const ModelLookup& look, std::int32_t material) {
-  const std::int64_t m = look.material(material);
-  return m >= 0 && file.materials[static_cast<std::size_t>(m)].keyword == kSpringReferences;
-}
+// Whether a material is a spring reference (the material of a hinge beam),
+// remembered for the material asked last: beams come in runs of one material.
+class References {
+ public:
+  References(const ModelFile& file, const ModelLookup& look) : file_(file), look_(look) {}
+  bool operator()(std::int32_t material) {
+    if (material == last_ && known_) return answer_;
+    const std::int64_t m = look_.material(material);
+    answer_ = m >= 0 && file_.materials[static_cast<std::size_t>(m)].keyword == kSpringReferences;
+    last_ = material;
+    known_ = true;
+    return answer_;
+  }
+
+ private:
+  const ModelFile& file_;
+  const ModelLookup& look_;
+  std::int32_t last_ = 0;
+  bool known_ = false, answer_ = false;
+};
 
 // The beams of one riser in their order along it, drawn as lines: a line
 // goes on while each beam begins where the one before it ended.
 std::vector<std::vector<Point3>> drawn_beams(const ModelFile& file, const ModelLookup& look,
+                                             References& is_reference,
                                              std::span<const std::size_t> beams, double tolerance) {
   std::vector<std::vector<Point3>> lines;
-  std::vector<Point3> line;
-  std::vector<std::size_t> kept;
+  LineThinner line(tolerance, tolerance, kDrawnPerRiser);
   std::int32_t last = 0;
   const auto close = [&] {
-    if (line.size() >= 2) {
-      std::vector<Point3> thin;
-      for (const std::size_t i : drawn_points(line, kept, tolerance, kDrawnPerRiser)) {
-        thin.push_back(line[i]);
-      }
-      lines.push_back(std::move(thin));
-    }
-    line.clear();
-    kept.clear();
+    if (line.size() >= 2) lines.push_back(line.take());
+    line.take();
   };
   for (const std::size_t b : beams) {
     const ModelBeam& beam = file.beams[b];
@@ -114,16 +123,17 @@ std::vector<std::vector<Point3>> drawn_beams(const ModelFile& file, const ModelL
     if (p1 < 0 || p2 < 0) continue;
     const ModelNode& a = file.nodes[static_cast<std::size_t>(p1)];
     const ModelNode& e = file.nodes[static_cast<std::size_t>(p2)];
-    const bool on = !line.empty() && (beam.node1 == last || beam.node2 == last);
-    if (!on) close();
+    const bool on = line.size() > 0 && (beam.node1 == last || beam.node2 == last);
+    const bool hinge = is_reference(beam.material);
     const ModelNode& from = on && beam.node2 == last ? e : a;
     const ModelNode& to = &from == &a ? e : a;
-    if (line.empty()) line.push_back(at(from));
-    if (is_reference(file, look, beam.material)) {
-      kept.push_back(line.size() - 1);
-      kept.push_back(line.size());
+    if (!on) {
+      close();
+      line.add(at(from), true);
+    } else if (hinge) {
+      line.add(at(from), true);  // already taken, or passed over: taken now
     }
-    line.push_back(at(to));
+    line.add(at(to), hinge);
     last = to.number;
   }
   close();
@@ -160,9 +170,10 @@ double stiffness_of(const ModelFile& file, const ModelLookup& look, std::int32_t
   return (v[2] - v[0]) / (v[3] - v[1]);
 }
 
-void hinges_of(const ModelFile& file, const ModelLookup& look, ReportFigures& out) {
+void hinges_of(const ModelFile& file, const ModelLookup& look, References& is_reference,
+               ReportFigures& out) {
   for (const ModelBeam& b : file.beams) {
-    if (!is_reference(file, look, b.material)) continue;
+    if (!is_reference(b.material)) continue;
     ++out.hinge_beams;
     if (out.hinge_axial) continue;
     const ModelMaterial& m = file.materials[static_cast<std::size_t>(look.material(b.material))];
@@ -222,6 +233,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   out.high = listing.high;
   const ModelLookup look(file);
   const RiserIndex index(listing);
+  References is_reference(file, look);
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> on(listing.risers.size());
   for (std::size_t b = 0; b < file.beams.size(); ++b) {
     const auto place = index.beam(file.beams[b].node1, file.beams[b].node2);
@@ -238,10 +250,10 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   }
   const double dx = listing.high.x - listing.low.x, dy = listing.high.y - listing.low.y,
                dz = listing.high.z - listing.low.z;
-  const double tolerance = 1e-4 * std::sqrt(dx * dx + dy * dy + dz * dz);
+  const double tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
   for (std::size_t r = 0; r < listing.risers.size(); ++r) {
     const ListingRiser& lr = listing.risers[r];
-    std::sort(on[r].begin(), on[r].end());
+    if (!std::is_sorted(on[r].begin(), on[r].end())) std::sort(on[r].begin(), on[r].end());
     std::vector<std::size_t> beams;
     beams.reserve(on[r].size());
     for (const auto& [position, b] : on[r]) beams.push_back(b);
@@ -251,7 +263,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
     rr.listing = &lr;
     rr.model.mass = mass_of(file, look, beams);
     for (const std::size_t b : beams) {
-      if (!is_reference(file, look, file.beams[b].material)) continue;
+      if (!is_reference(file.beams[b].material)) continue;
       ++rr.model.hinges;
       const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
       if (p1 < 0 || p2 < 0) continue;
@@ -265,7 +277,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
       ++rr.model.ends_in_model;
       if (fixed(file.nodes[std::size_t(n)])) ++rr.model.fixed_ends;
     }
-    rr.model.drawn = drawn_beams(file, look, beams, tolerance);
+    rr.model.drawn = drawn_beams(file, look, is_reference, beams, tolerance);
     if (notes.coarsened) {
       coarsening_of(index, notes, r, static_cast<std::size_t>(lr.sums.elements), rr.model);
     }
@@ -280,7 +292,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   out.surfaces = static_cast<std::int64_t>(file.surfaces.size());
   out.materials = static_cast<std::int64_t>(file.materials.size());
   nodes_of(file, out);
-  hinges_of(file, look, out);
+  hinges_of(file, look, is_reference, out);
   seabed_of(file, look, out.seabed);
   return out;
 }
