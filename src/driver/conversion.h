@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "driver/dialogue.h"
@@ -28,6 +29,9 @@ struct Conversion {
   ListingState listing_state{};
   // What the conversion changed, noted for the report; none without one.
   ConversionNotes* notes = nullptr;
+  // Called before the node, element or property arrays change (the coarser
+  // mesh), while a report may still be taking the listing's figures.
+  std::function<void()> before_mesh_changes{};
 };
 
 }  // namespace velkan

@@ -190,6 +190,7 @@ Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
     if (!report.open(io)) return Outcome::kFailed;
     report.take_listing(io, wa, c.nel, c.nnp, c.listing_name);
     c.notes = &report.notes;
+    c.before_mesh_changes = [&report] { report.listing_taken(); };
   }
   const Outcome outcome = choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
   for (const int unit : {LPUUFO, LPUS7}) {

@@ -108,10 +108,22 @@ void ConversionReport::take_listing(Units& io, WorkArray& wa, std::int32_t nel, 
   a.ELPROP =
       find_leading_reals(io, wa, "ELPROP", std::int64_t{nel} * kPropertyRowReals, LPU, status);
   if (status != 0) return;
-  listing_ = listing_figures(a);
+  taking_ = std::jthread([this, a] {
+    try {
+      listing_ = listing_figures(a);
+    } catch (...) {
+      taking_failed_ = std::current_exception();
+    }
+  });
+}
+
+void ConversionReport::listing_taken() {
+  if (taking_.joinable()) taking_.join();
+  if (taking_failed_) std::rethrow_exception(std::exchange(taking_failed_, nullptr));
 }
 
 bool ConversionReport::finish(Units& io, std::string_view stamp) {
+  listing_taken();
   if (!listing_) return true;
   ReportInput in;
   in.listing_name = listing_name_;

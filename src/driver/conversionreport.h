@@ -6,8 +6,10 @@
 // on the console.
 #pragma once
 
+#include <exception>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "commandline/options.h"
 #include "platform/units.h"
@@ -38,9 +40,13 @@ class ConversionReport {
   // run's outputs (the two pages, a page and the model file named on the
   // command line) are the same file.
   bool open(Units& io) const;
-  // Takes the listing's figures from the store the four passes filled.
+  // Takes the listing's figures from the store the four passes filled, on a
+  // thread of its own while the conversion goes on: nothing may change the
+  // node, element and property arrays until listing_taken().
   void take_listing(Units& io, WorkArray& wa, std::int32_t nel, std::int32_t nnp,
                     std::string_view listing_name);
+  // Waits until the listing's figures are taken.
+  void listing_taken();
   // What the conversion changed, filled where it knows it.
   ConversionNotes notes;
 
@@ -59,6 +65,8 @@ class ConversionReport {
  private:
   std::optional<std::string> html_, json_, model_option_;
   std::optional<ListingFigures> listing_;
+  std::jthread taking_;
+  std::exception_ptr taking_failed_;
   std::string listing_name_;
   int model_unit_ = 0;
   std::string model_name_;

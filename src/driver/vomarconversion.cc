@@ -138,8 +138,9 @@ Outcome vomar_conversion(Conversion& c) {
     return Outcome::kFailed;
   }
   const std::int32_t nel0 = m.NEL;
-  if (c.ask.yes(kCoarsenPrompt) && !coarsen_mesh(c, m)) {
-    return Outcome::kFailed;
+  if (c.ask.yes(kCoarsenPrompt)) {
+    if (c.before_mesh_changes) c.before_mesh_changes();
+    if (!coarsen_mesh(c, m)) return Outcome::kFailed;
   }
   if (!write_mesh(c, m, nel0)) return Outcome::kFailed;
   const std::int32_t status = finish_vomar_file(c, m);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "report/modellookup.h"
 #include "report/numberindex.h"
@@ -211,6 +210,33 @@ void nodes_of(const ModelFile& file, ReportFigures& out) {
     out.fixed_marks.push_back(at(*fixed_nodes[i]));
 }
 
+// The figures of every beam: those of the risers and of the beams on none
+// added up, the centre weighted by their masses; the nodes are all the file's.
+MassFigures whole_model(const ModelFile& file, const std::vector<RiserReport>& risers,
+                        const MassFigures& apart) {
+  MassFigures all;
+  double mx = 0, my = 0, mz = 0;
+  const auto add = [&](const MassFigures& m) {
+    all.beams += m.beams;
+    all.length += m.length;
+    all.mass += m.mass;
+    all.without_density += m.without_density;
+    all.left_out += m.left_out;
+    mx += m.mass * m.x;
+    my += m.mass * m.y;
+    mz += m.mass * m.z;
+  };
+  for (const RiserReport& r : risers) add(r.model.mass);
+  add(apart);
+  all.nodes = static_cast<std::int64_t>(file.nodes.size());
+  if (all.mass != 0) {
+    all.x = mx / all.mass;
+    all.y = my / all.mass;
+    all.z = mz / all.mass;
+  }
+  return all;
+}
+
 }  // namespace
 
 Difference difference_of(const ListingSums& listing, const MassFigures& model) {
@@ -235,6 +261,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   const RiserIndex index(listing);
   References is_reference(file, look);
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> on(listing.risers.size());
+  std::vector<std::size_t> apart;
   for (std::size_t b = 0; b < file.beams.size(); ++b) {
     const auto place = index.beam(file.beams[b].node1, file.beams[b].node2);
     if (place) {
@@ -242,6 +269,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
       continue;
     }
     ++out.beams_on_no_riser;
+    apart.push_back(b);
     const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
     if (p1 >= 0 && p2 >= 0 && out.beams_on_no_riser_drawn.size() < kMarksDrawn) {
       out.beams_on_no_riser_drawn.push_back(
@@ -284,9 +312,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
     rr.difference = difference_of(lr.sums, rr.model.mass);
     out.risers.push_back(std::move(rr));
   }
-  std::vector<std::size_t> all(file.beams.size());
-  std::iota(all.begin(), all.end(), std::size_t{0});
-  out.model = mass_of(file, look, all);
+  out.model = whole_model(file, out.risers, mass_of(file, look, apart));
   out.whole = difference_of(listing.whole, out.model);
   out.sections = static_cast<std::int64_t>(file.sections.size());
   out.surfaces = static_cast<std::int64_t>(file.surfaces.size());

@@ -55,7 +55,7 @@ struct SeabedFigures {
 
 struct ReportFigures {
   std::vector<RiserReport> risers;
-  MassFigures model;  // every beam
+  MassFigures model;  // every beam, and every node of the file
   Difference whole;
   std::int64_t model_nodes = 0, fixed_nodes = 0;
   std::int64_t sections = 0, surfaces = 0, materials = 0;
