@@ -32,13 +32,12 @@ Point3 at(const ModelNode& n) {
 class RiserIndex {
  public:
   explicit RiserIndex(const ListingFigures& f) : f_(f) {
-    for (std::size_t r = 0; r < f.risers.size(); ++r) {
-      const std::vector<std::int32_t>& nodes = f.risers[r].nodes;
-      numbers_.insert(numbers_.end(), nodes.begin(), nodes.end());
-      riser_.insert(riser_.end(), nodes.size(), r);
-      for (std::size_t k = 0; k < nodes.size(); ++k) position_.push_back(k);
+    std::vector<std::int32_t> numbers;
+    for (const ListingRiser& r : f.risers) {
+      starts_.push_back(numbers.size());
+      numbers.insert(numbers.end(), r.nodes.begin(), r.nodes.end());
     }
-    index_ = NumberIndex(numbers_);
+    index_ = NumberIndex(numbers);
   }
 
   struct Place {
@@ -50,7 +49,9 @@ class RiserIndex {
     const std::int64_t p = index_.find(node);
     if (p < 0) return {};
     const auto i = static_cast<std::size_t>(p);
-    return {static_cast<std::int64_t>(riser_[i]), position_[i]};
+    const auto r = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) -
+                                            starts_.begin() - 1);
+    return {static_cast<std::int64_t>(r), i - starts_[r]};
   }
 
   // The node's place on riser r, when it is one of its ends.
@@ -78,8 +79,7 @@ class RiserIndex {
 
  private:
   const ListingFigures& f_;
-  std::vector<std::int32_t> numbers_;
-  std::vector<std::size_t> riser_, position_;
+  std::vector<std::size_t> starts_;  // of each riser's nodes in the index
   NumberIndex index_;
 };
 
@@ -260,12 +260,15 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   const ModelLookup look(file);
   const RiserIndex index(listing);
   References is_reference(file, look);
-  std::vector<std::vector<std::pair<std::size_t, std::size_t>>> on(listing.risers.size());
+  // Per riser, its beams with their positions along it (32 bits each: the
+  // file holds fewer beams than that).
+  std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> on(listing.risers.size());
   std::vector<std::size_t> apart;
   for (std::size_t b = 0; b < file.beams.size(); ++b) {
     const auto place = index.beam(file.beams[b].node1, file.beams[b].node2);
     if (place) {
-      on[place->first].emplace_back(place->second, b);
+      on[place->first].emplace_back(static_cast<std::uint32_t>(place->second),
+                                    static_cast<std::uint32_t>(b));
       continue;
     }
     ++out.beams_on_no_riser;
