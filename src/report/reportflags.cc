@@ -21,6 +21,8 @@ double percent_of(double change, double of) {
 class Flags {
  public:
   void add(std::string code, std::size_t riser, std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+      text[0] = static_cast<char>(text[0] - 'a' + 'A');
     list_.push_back({std::move(code), riser, std::move(text)});
   }
   std::vector<Flag> take() { return std::move(list_); }

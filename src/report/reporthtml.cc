@@ -37,7 +37,7 @@ svg text { font-family: sans-serif; }
 .label { font-size: 10px; fill: #000; }
 .listing { fill: none; stroke: #b8b8b8; stroke-width: 5; stroke-linecap: round; stroke-linejoin: round; }
 .seabed { stroke: #8a6d3b; stroke-width: 1.2; stroke-dasharray: 6 3; }
-.spring { fill: #8a6d3b; stroke: none; }
+.spring { fill: #e0a030; stroke: #5a3d0b; stroke-width: 1; }
 .hinge { fill: #fff; stroke: #000; stroke-width: 1.5; }
 .fixed { fill: #000; stroke: none; }
 .curve { fill: none; stroke: #0b6fa4; stroke-width: 1.5; }
@@ -249,7 +249,7 @@ class Page {
         "<p class=\"caption\">Elevation on the " + std::string(along_x ? "X-Z" : "Y-Z") +
         " plane: the listing's mesh in grey, the model's beams in a colour per riser, hinges as "
         "rings, fixed nodes as squares, riser ends labelled with their nodes" +
-        std::string(in_.notes->seabed_level ? ", the sea-bed level dashed with its spring nodes"
+        std::string(in_.notes->seabed_level ? ", the sea-bed level dashed, its spring nodes as dots"
                                             : "") +
         ".</p>\n</div>\n";
     SvgPlot top(720, 360, {f.low.x, f.high.x}, {f.low.y, f.high.y}, true, "X (m)", "Y (m)");
@@ -271,12 +271,12 @@ class Page {
     if (elevation && in_.notes->seabed_level) {
       p.level(*in_.notes->seabed_level, "seabed",
               "sea bed " + decimal(*in_.notes->seabed_level, 3));
-      for (const Point3& s : f.seabed.nodes) p.mark(project(s), "dot", "spring");
     }
     for (const auto& b : f.beams_on_no_riser_drawn) line(b, "other");
     for (const RiserReport& r : f.risers) {
       for (const auto& d : r.model.drawn) line(d, riser_class(r.number));
     }
+    for (const Point3& s : f.seabed.nodes) p.mark(project(s), "dot", "spring");
     for (const RiserReport& r : f.risers) {
       for (const Point3& h : r.model.hinge_marks) p.mark(project(h), "ring", "hinge");
     }
@@ -348,7 +348,9 @@ class Page {
         "model file after it was put in place: the mass of a beam is the density of its material "
         "times the area of its cross-section times the distance between its nodes. A riser is a "
         "chain of two-node elements of the listing; its beams in the model are those whose two "
-        "nodes lie on that chain. The drawings keep at most " +
+        "nodes lie on that chain. The Shear7 export's mass per length is W5 plus pi/4 "
+        "W9<sup>2</sup> "
+        "1025 W19, as the export writes it. The drawings keep at most " +
         whole(std::int64_t(kDrawnPerRiser)) +
         " points per line (its ends, hinges and bends); the figures use every element.</p>\n";
   }
