@@ -124,7 +124,10 @@ void ConversionReport::listing_taken() {
 
 bool ConversionReport::finish(Units& io, std::string_view stamp) {
   listing_taken();
-  if (!listing_) return true;
+  if (!listing_) {  // the store's arrays were not found: no figures to report
+    say(io, " *** No report was written: the listing's figures could not be taken.");
+    return false;
+  }
   ReportInput in;
   in.listing_name = listing_name_;
   in.model_name = model_name_;

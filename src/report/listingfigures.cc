@@ -113,9 +113,9 @@ void add(ListingProfile& p, const Element& e, bool first) {
 }
 
 // The drawn points of a chain, its hinges kept.
-std::vector<Point3> drawn_line(const Reader& r, const Chain& c, double tolerance,
+std::vector<Point3> drawn_line(const Reader& r, const Chain& c, double tolerance, std::size_t most,
                                std::vector<Point3>* hinges) {
-  LineThinner line(tolerance, tolerance, kDrawnPerRiser);
+  LineThinner line(tolerance, tolerance, most);
   for (std::size_t k = 0; k < c.nodes.size(); ++k) {
     const bool hinge =
         (k < c.elems.size() && r.hinge(c.elems[k])) || (k > 0 && r.hinge(c.elems[k - 1]));
@@ -137,6 +137,11 @@ void extend(ListingFigures& f, const Reader& r, std::int32_t nnp) {
 }
 
 }  // namespace
+
+std::size_t drawn_per_line(std::size_t lines) {
+  constexpr std::size_t kInAll = 20000, kAtLeast = 8;
+  return std::clamp(kInAll / std::max<std::size_t>(lines, 1), kAtLeast, kDrawnPerRiser);
+}
 
 Point3 ListingSums::centre() const {
   if (mass == 0) return {};
@@ -171,6 +176,7 @@ ListingFigures listing_figures(const ListingArrays& a) {
   if (!chains) return f;
   const double dx = f.high.x - f.low.x, dy = f.high.y - f.low.y, dz = f.high.z - f.low.z;
   const double tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
+  const std::size_t most = drawn_per_line(chains->risers.size() + chains->apart.size());
   for (std::size_t i = 0; i < chains->risers.size(); ++i) {
     const Chain& c = chains->risers[i];
     ListingRiser& riser = f.risers[i];
@@ -179,12 +185,12 @@ ListingFigures listing_figures(const ListingArrays& a) {
     riser.nodes.reserve(c.nodes.size());
     for (const std::int32_t n : c.nodes) riser.nodes.push_back(r.node_number(n));
     riser.sums.nodes = static_cast<std::int64_t>(c.nodes.size());
-    riser.drawn = drawn_line(r, c, tolerance, &riser.hinges);
+    riser.drawn = drawn_line(r, c, tolerance, most, &riser.hinges);
   }
   f.elements_on_no_riser = static_cast<std::int64_t>(chains->lone.size());
   for (const Chain& c : chains->apart) {
     f.elements_on_no_riser += static_cast<std::int64_t>(c.elems.size());
-    f.other_lines.push_back(drawn_line(r, c, tolerance, nullptr));
+    f.other_lines.push_back(drawn_line(r, c, tolerance, most, nullptr));
   }
   return f;
 }

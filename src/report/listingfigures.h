@@ -75,6 +75,10 @@ struct ListingArrays {
 // from the points it stands for, relative to the extent of the model (a
 // drawing 720 points wide shows a third of a point).
 inline constexpr std::size_t kDrawnPerRiser = 2000;
+// Points drawn at most per line when a model has `lines` lines (risers and
+// chains apart): 2000, fewer for many lines, so that a drawing of every line
+// keeps about 20,000 points, but never fewer than 8.
+std::size_t drawn_per_line(std::size_t lines);
 inline constexpr double kDrawnTolerance = 5e-4;
 
 ListingFigures listing_figures(const ListingArrays& a);

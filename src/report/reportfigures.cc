@@ -12,7 +12,7 @@ namespace velkan {
 namespace {
 
 constexpr std::int64_t kNone = -1;
-constexpr std::size_t kMarksDrawn = 4000;
+constexpr std::size_t kMarksDrawn = 1000;
 
 double percent(double change, double of) {
   return of == 0 ? 0.0 : 100.0 * change / of;
@@ -108,9 +108,10 @@ class References {
 // goes on while each beam begins where the one before it ended.
 std::vector<std::vector<Point3>> drawn_beams(const ModelFile& file, const ModelLookup& look,
                                              References& is_reference,
-                                             std::span<const std::size_t> beams, double tolerance) {
+                                             std::span<const std::size_t> beams, double tolerance,
+                                             std::size_t most) {
   std::vector<std::vector<Point3>> lines;
-  LineThinner line(tolerance, tolerance, kDrawnPerRiser);
+  LineThinner line(tolerance, tolerance, most);
   std::int32_t last = 0;
   const auto close = [&] {
     if (line.size() >= 2) lines.push_back(line.take());
@@ -282,6 +283,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
   const double dx = listing.high.x - listing.low.x, dy = listing.high.y - listing.low.y,
                dz = listing.high.z - listing.low.z;
   const double tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
+  const std::size_t most = drawn_per_line(listing.risers.size() + listing.other_lines.size());
   for (std::size_t r = 0; r < listing.risers.size(); ++r) {
     const ListingRiser& lr = listing.risers[r];
     if (!std::is_sorted(on[r].begin(), on[r].end())) std::sort(on[r].begin(), on[r].end());
@@ -308,7 +310,7 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
       ++rr.model.ends_in_model;
       if (fixed(file.nodes[std::size_t(n)])) ++rr.model.fixed_ends;
     }
-    rr.model.drawn = drawn_beams(file, look, is_reference, beams, tolerance);
+    rr.model.drawn = drawn_beams(file, look, is_reference, beams, tolerance, most);
     if (notes.coarsened) {
       coarsening_of(index, notes, r, static_cast<std::size_t>(lr.sums.elements), rr.model);
     }

@@ -50,7 +50,7 @@ struct RiserReport {
 struct SeabedFigures {
   std::int64_t springs = 0;
   std::vector<std::int64_t> offsets;  // spring number minus node, each once
-  std::vector<Point3> nodes;          // the spring nodes, at most a few thousand
+  std::vector<Point3> nodes;          // the spring nodes, at most a thousand
 };
 
 struct ReportFigures {
@@ -65,7 +65,7 @@ struct ReportFigures {
   std::optional<double> hinge_axial, hinge_bending;
   std::int64_t beams_on_no_riser = 0;
   std::vector<std::vector<Point3>> beams_on_no_riser_drawn;
-  std::vector<Point3> fixed_marks;  // fixed nodes, at most a few thousand
+  std::vector<Point3> fixed_marks;  // fixed nodes, at most a thousand
   SeabedFigures seabed;
   Point3 low, high;  // of the listing's and the model's nodes
 };

@@ -52,6 +52,9 @@ svg text { font-family: sans-serif; }
 .other { fill: none; stroke: #555; stroke-width: 1.2; stroke-dasharray: 3 2; }
 )";
 
+// Risers beyond this many are shown one row each instead of a table each.
+constexpr std::size_t kRiserTables = 30;
+
 std::string riser_class(std::size_t number) {
   return "r" + std::to_string((number - 1) % 8);
 }
@@ -189,11 +192,37 @@ class Page {
             whole(l.elements_on_no_riser) + " elements of the listing on no riser; " +
             whole(f.beams_on_no_riser) + " beams of the model on no riser.</p>\n";
     pictures();
-    for (const RiserReport& r : f.risers) {
-      out_ += "<h2>" + xml_text(riser_name(r.number, *r.listing)) + "</h2>\n";
-      out_ += comparison(r.listing->sums, &r.model.mass, &r.difference, &r.model);
+    if (f.risers.size() <= kRiserTables) {
+      for (const RiserReport& r : f.risers) {
+        out_ += "<h2>" + xml_text(riser_name(r.number, *r.listing)) + "</h2>\n";
+        out_ += comparison(r.listing->sums, &r.model.mass, &r.difference, &r.model);
+      }
+    } else {
+      riser_rows();
     }
     properties();
+  }
+
+  // Many risers: one row each, the JSON page holds every figure.
+  void riser_rows() {
+    out_ += "<h2>Risers</h2>\n<table>\n<tr>";
+    for (const char* h : {"Riser", "Ends", "Elements", "Beams", "Length (m)", "Model (m)", "%",
+                          "Mass (kg)", "Model (kg)", "%", "Centre moved (%)", "Fixed ends"}) {
+      out_ += head_cell(h);
+    }
+    out_ += "</tr>\n";
+    for (const RiserReport& r : in_.figures->risers) {
+      const ListingSums& l = r.listing->sums;
+      const MassFigures& m = r.model.mass;
+      out_ +=
+          row({whole(std::int64_t(r.number)),
+               whole(r.listing->first_node) + " to " + whole(r.listing->last_node),
+               whole(l.elements), whole(m.beams), decimal(l.length_nodes, 3), decimal(m.length, 3),
+               signed_decimal(r.difference.length_percent, 3), decimal(l.mass, 1),
+               decimal(m.mass, 1), signed_decimal(r.difference.mass_percent, 3),
+               decimal(r.difference.centre_shift_percent, 3), whole(r.model.fixed_ends)});
+    }
+    out_ += "</table>\n";
   }
 
   void properties() {

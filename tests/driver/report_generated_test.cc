@@ -230,5 +230,33 @@ TEST(ReportGenerated, EachFlagWhereItsCauseIs) {
   }
 }
 
+// Many risers, each bent at every node: one row per riser, and every drawn
+// line thinned to its share of the drawing, so that the page stays small.
+TEST(ReportGenerated, ManyRisersKeepThePageSmall) {
+  std::vector<GenRiser> risers;
+  for (int i = 0; i < 300; ++i) {
+    GenRiser r;
+    r.first_node = r.first_element = 1000 * i + 1;
+    for (int k = 0; k <= 120; ++k) r.nodes.push_back({20.0 * i + (k % 2 ? 6.0 : 0.0), 0, -5.0 * k});
+    r.elements = {GenProps{}};
+    risers.push_back(r);
+  }
+  const TempDir dir;
+  const ReportRun r = convert(dir, risers, "");
+  ASSERT_EQ(r.run.exit_status, 0) << r.run.console.substr(0, 2000);
+  EXPECT_EQ(r.json["risers"].size(), 300u);
+  EXPECT_LT(r.html.size(), 2000000u);
+  EXPECT_NE(r.html.find("<h2>Risers</h2>"), std::string::npos);
+  std::size_t lines = 0;
+  for (std::size_t at = r.html.find("<polyline"); at != std::string::npos;
+       at = r.html.find("<polyline", at + 1)) {
+    const std::size_t from = r.html.find("points=\"", at) + 8;
+    const std::string points = r.html.substr(from, r.html.find('"', from) - from);
+    EXPECT_LE(std::count(points.begin(), points.end(), ','), 20000 / 300) << points.substr(0, 80);
+    ++lines;
+  }
+  EXPECT_EQ(lines, 4 * 300u);  // the listing's and the model's, in two drawings
+}
+
 }  // namespace
 }  // namespace velkan::test
