@@ -93,9 +93,10 @@ TEST(DrawingPoints, ALineTakenPointByPointStaysNearEveryPoint) {
   }
   const std::vector<Point3> drawn = thinner.take();
   EXPECT_LT(drawn.size(), 200u);
-  EXPECT_NE(std::find_if(drawn.begin(), drawn.end(),
-                         [&](const Point3& p) { return p.x == arc[70001].x && p.z == arc[70001].z; }),
-            drawn.end());
+  EXPECT_NE(
+      std::find_if(drawn.begin(), drawn.end(),
+                   [&](const Point3& p) { return p.x == arc[70001].x && p.z == arc[70001].z; }),
+      drawn.end());
   for (std::size_t i = 0; i < arc.size(); i += 97) {
     double nearest = 1e300;
     for (std::size_t k = 0; k + 1 < drawn.size(); ++k) {
