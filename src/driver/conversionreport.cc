@@ -122,48 +122,57 @@ void ConversionReport::listing_taken() {
   if (taking_failed_) std::rethrow_exception(std::exchange(taking_failed_, nullptr));
 }
 
+// The report of the model file read back, for the pages and the flags.
+struct ConversionReport::Pages {
+  std::optional<ModelFile> file;
+  std::optional<ReportFigures> figures;
+  std::optional<Shear7Figures> shear7;
+  std::vector<Flag> flags;
+  ReportInput in;
+};
+
+void ConversionReport::read_back(Units& io, Pages& p) const {
+  if (model_unit_ == LPUUFO) {
+    p.file = read_model_file(io, LPURBK, model_name_);
+    p.figures = report_figures(*listing_, *p.file, notes);
+    p.flags = vomar_flags(*listing_, *p.figures, notes, *p.file);
+    p.in.file = &*p.file;
+    p.in.figures = &*p.figures;
+  } else {
+    p.shear7 = shear7_figures(io, LPURBK, model_name_, listing_->profile.length);
+    p.flags = shear7_flags(*listing_, *p.shear7);
+    p.in.shear7 = &*p.shear7;
+  }
+  p.in.listing_name = listing_name_;
+  p.in.model_name = model_name_;
+  p.in.listing = &*listing_;
+  p.in.notes = &notes;
+  p.in.flags = &p.flags;
+}
+
 bool ConversionReport::finish(Units& io, std::string_view stamp) {
   listing_taken();
   if (!listing_) {  // the store's arrays were not found: no figures to report
     say(io, " *** No report was written: the listing's figures could not be taken.");
     return false;
   }
-  ReportInput in;
-  in.listing_name = listing_name_;
-  in.model_name = model_name_;
-  std::string_view shown = trimmed(stamp);
-  while (shown.starts_with(' ')) shown.remove_prefix(1);
-  in.stamp = std::string(shown);
-  in.listing = &*listing_;
-  in.notes = &notes;
-  std::optional<ModelFile> file;
-  std::optional<ReportFigures> figures;
-  std::optional<Shear7Figures> shear7;
-  std::vector<Flag> flags;
-  if (model_unit_ == LPUUFO) {
-    file = read_model_file(io, LPURBK, model_name_);
-    figures = report_figures(*listing_, *file, notes);
-    flags = vomar_flags(*listing_, *figures, notes, *file);
-    in.file = &*file;
-    in.figures = &*figures;
-  } else {
-    shear7 = shear7_figures(io, LPURBK, model_name_, listing_->profile.length);
-    flags = shear7_flags(*listing_, *shear7);
-    in.shear7 = &*shear7;
-  }
-  in.flags = &flags;
   for (const std::optional<std::string>* name : {&html_, &json_}) {
-    if (*name && same_output(**name, model_name_)) {
+    if (*name && same_output(**name, model_name_)) {  // the model file typed at its prompt
       say(io, " *** The report " + **name + " would replace the model file " + model_name_ +
                   ": no report was written; give the report another name.");
       return false;
     }
   }
+  Pages p;
+  read_back(io, p);
+  std::string_view shown = trimmed(stamp);
+  while (shown.starts_with(' ')) shown.remove_prefix(1);
+  p.in.stamp = std::string(shown);
   std::string written;
   for (const auto& [unit, name, make] :
        {std::tuple{LPUREH, &html_, &report_html}, std::tuple{LPUREJ, &json_, &report_json}}) {
     if (!*name) continue;
-    write_page(io, unit, make(in));
+    write_page(io, unit, make(p.in));
     if (const OsError err = io.commit(unit)) {
       report_file_error(io, LTO, "Writing", **name, err);
       return false;
@@ -171,8 +180,8 @@ bool ConversionReport::finish(Units& io, std::string_view stamp) {
     written += (written.empty() ? "" : ", ") + **name;
   }
   io.newline(LTO);
-  io.write(LTO, " Conversion report: " + written + (flags.empty() ? " (no flags)" : ""));
-  for (const Flag& f : flags) io.write(LTO, " *** " + f.text);
+  io.write(LTO, " Conversion report: " + written + (p.flags.empty() ? " (no flags)" : ""));
+  for (const Flag& f : p.flags) io.write(LTO, " *** " + f.text);
   return true;
 }
 

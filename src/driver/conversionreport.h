@@ -63,6 +63,10 @@ class ConversionReport {
   bool finish(Units& io, std::string_view stamp);
 
  private:
+  struct Pages;
+  // Reads the model file back and makes the figures and flags of the pages.
+  void read_back(Units& io, Pages& p) const;
+
   std::optional<std::string> html_, json_, model_option_;
   std::optional<ListingFigures> listing_;
   std::jthread taking_;
