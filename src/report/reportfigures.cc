@@ -253,44 +253,62 @@ Difference difference_of(const ListingSums& listing, const MassFigures& model) {
   return d;
 }
 
-ReportFigures report_figures(const ListingFigures& listing, const ModelFile& file,
-                             const ConversionNotes& notes) {
-  ReportFigures out;
-  out.low = listing.low;
-  out.high = listing.high;
-  const ModelLookup look(file);
-  const RiserIndex index(listing);
-  References is_reference(file, look);
-  // Per riser, its beams with their positions along it (32 bits each: the
-  // file holds fewer beams than that).
-  std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> on(listing.risers.size());
-  std::vector<std::size_t> apart;
-  for (std::size_t b = 0; b < file.beams.size(); ++b) {
-    const auto place = index.beam(file.beams[b].node1, file.beams[b].node2);
-    if (place) {
-      on[place->first].emplace_back(static_cast<std::uint32_t>(place->second),
-                                    static_cast<std::uint32_t>(b));
-      continue;
-    }
-    ++out.beams_on_no_riser;
-    apart.push_back(b);
-    const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
-    if (p1 >= 0 && p2 >= 0 && out.beams_on_no_riser_drawn.size() < kMarksDrawn) {
-      out.beams_on_no_riser_drawn.push_back(
-          {at(file.nodes[std::size_t(p1)]), at(file.nodes[std::size_t(p2)])});
-    }
+namespace {
+
+// What every riser's figures are taken with.
+struct Context {
+  const ListingFigures& listing;
+  const ModelFile& file;
+  const ConversionNotes& notes;
+  const ModelLookup look;
+  const RiserIndex index;
+  References is_reference;
+  double tolerance = 0;
+  std::size_t most = 0;
+
+  Context(const ListingFigures& l, const ModelFile& f, const ConversionNotes& n)
+      : listing(l), file(f), notes(n), look(f), index(l), is_reference(f, look) {
+    const double dx = l.high.x - l.low.x, dy = l.high.y - l.low.y, dz = l.high.z - l.low.z;
+    tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
+    most = drawn_per_line(l.risers.size() + l.other_lines.size());
   }
-  const double dx = listing.high.x - listing.low.x, dy = listing.high.y - listing.low.y,
-               dz = listing.high.z - listing.low.z;
-  const double tolerance = kDrawnTolerance * std::sqrt(dx * dx + dy * dy + dz * dz);
-  const std::size_t most = drawn_per_line(listing.risers.size() + listing.other_lines.size());
-  for (std::size_t r = 0; r < listing.risers.size(); ++r) {
+
+  const ModelNode* node(std::int32_t number) const {
+    const std::int64_t p = look.node(number);
+    return p < 0 ? nullptr : &file.nodes[static_cast<std::size_t>(p)];
+  }
+
+  // The beams of each riser in their order along it (positions and beams in
+  // 32 bits: a file holds fewer beams than that); the others into `out`.
+  std::vector<std::vector<std::size_t>> beams_of_risers(ReportFigures& out,
+                                                        std::vector<std::size_t>& apart) const {
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> on(listing.risers.size());
+    for (std::size_t b = 0; b < file.beams.size(); ++b) {
+      const ModelBeam& beam = file.beams[b];
+      if (const auto place = index.beam(beam.node1, beam.node2)) {
+        on[place->first].emplace_back(static_cast<std::uint32_t>(place->second),
+                                      static_cast<std::uint32_t>(b));
+        continue;
+      }
+      ++out.beams_on_no_riser;
+      apart.push_back(b);
+      const ModelNode *a = node(beam.node1), *e = node(beam.node2);
+      if (a && e && out.beams_on_no_riser_drawn.size() < kMarksDrawn) {
+        out.beams_on_no_riser_drawn.push_back({at(*a), at(*e)});
+      }
+    }
+    std::vector<std::vector<std::size_t>> beams(on.size());
+    for (std::size_t r = 0; r < on.size(); ++r) {
+      if (!std::is_sorted(on[r].begin(), on[r].end())) std::sort(on[r].begin(), on[r].end());
+      beams[r].reserve(on[r].size());
+      for (const auto& [position, b] : on[r]) beams[r].push_back(b);
+      on[r] = {};
+    }
+    return beams;
+  }
+
+  RiserReport riser(std::size_t r, std::span<const std::size_t> beams) {
     const ListingRiser& lr = listing.risers[r];
-    if (!std::is_sorted(on[r].begin(), on[r].end())) std::sort(on[r].begin(), on[r].end());
-    std::vector<std::size_t> beams;
-    beams.reserve(on[r].size());
-    for (const auto& [position, b] : on[r]) beams.push_back(b);
-    on[r] = {};
     RiserReport rr;
     rr.number = r + 1;
     rr.listing = &lr;
@@ -298,33 +316,48 @@ ReportFigures report_figures(const ListingFigures& listing, const ModelFile& fil
     for (const std::size_t b : beams) {
       if (!is_reference(file.beams[b].material)) continue;
       ++rr.model.hinges;
-      const std::int64_t p1 = look.node(file.beams[b].node1), p2 = look.node(file.beams[b].node2);
-      if (p1 < 0 || p2 < 0) continue;
-      const ModelNode& a = file.nodes[std::size_t(p1)];
-      const ModelNode& e = file.nodes[std::size_t(p2)];
-      rr.model.hinge_marks.push_back({0.5 * (a.x + e.x), 0.5 * (a.y + e.y), 0.5 * (a.z + e.z)});
+      const ModelNode *a = node(file.beams[b].node1), *e = node(file.beams[b].node2);
+      if (a && e)
+        rr.model.hinge_marks.push_back(
+            {0.5 * (a->x + e->x), 0.5 * (a->y + e->y), 0.5 * (a->z + e->z)});
     }
     for (const std::int32_t end : {lr.first_node, lr.last_node}) {
-      const std::int64_t n = look.node(end);
-      if (n < 0) continue;
+      const ModelNode* n = node(end);
+      if (!n) continue;
       ++rr.model.ends_in_model;
-      if (fixed(file.nodes[std::size_t(n)])) ++rr.model.fixed_ends;
+      if (fixed(*n)) ++rr.model.fixed_ends;
     }
     rr.model.drawn = drawn_beams(file, look, is_reference, beams, tolerance, most);
     if (notes.coarsened) {
       coarsening_of(index, notes, r, static_cast<std::size_t>(lr.sums.elements), rr.model);
     }
     rr.difference = difference_of(lr.sums, rr.model.mass);
-    out.risers.push_back(std::move(rr));
+    return rr;
   }
-  out.model = whole_model(file, out.risers, mass_of(file, look, apart));
+};
+
+}  // namespace
+
+ReportFigures report_figures(const ListingFigures& listing, const ModelFile& file,
+                             const ConversionNotes& notes) {
+  ReportFigures out;
+  out.low = listing.low;
+  out.high = listing.high;
+  Context c(listing, file, notes);
+  std::vector<std::size_t> apart;
+  std::vector<std::vector<std::size_t>> beams = c.beams_of_risers(out, apart);
+  for (std::size_t r = 0; r < listing.risers.size(); ++r) {
+    out.risers.push_back(c.riser(r, beams[r]));
+    beams[r] = {};
+  }
+  out.model = whole_model(file, out.risers, mass_of(file, c.look, apart));
   out.whole = difference_of(listing.whole, out.model);
   out.sections = static_cast<std::int64_t>(file.sections.size());
   out.surfaces = static_cast<std::int64_t>(file.surfaces.size());
   out.materials = static_cast<std::int64_t>(file.materials.size());
   nodes_of(file, out);
-  hinges_of(file, look, is_reference, out);
-  seabed_of(file, look, out.seabed);
+  hinges_of(file, c.look, c.is_reference, out);
+  seabed_of(file, c.look, out.seabed);
   return out;
 }
 
