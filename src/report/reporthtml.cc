@@ -56,7 +56,9 @@ svg text { font-family: sans-serif; }
 constexpr std::size_t kRiserTables = 30;
 
 std::string riser_class(std::size_t number) {
-  return "r" + std::to_string((number - 1) % 8);
+  std::string name = "r";  // (a literal put before a string is a false warning of MinGW's g++)
+  name += std::to_string((number - 1) % 8);
+  return name;
 }
 
 std::string cell(std::string_view text) {
