@@ -134,22 +134,30 @@ std::vector<Flag> vomar_flags(const ListingFigures& listing, const ReportFigures
   Flags f;
   if (file.fault_count > 0) {
     f.add("model_file_faults", 0,
-          "the model file read back has " + whole(file.fault_count) + " faults; the first: " +
-              (file.faults.empty() ? std::string("-") : file.faults.front()));
+          "the model file read back has " + whole(file.fault_count) +
+              (file.fault_count == 1 ? " fault" : " faults") +
+              "; the first: " + (file.faults.empty() ? std::string("-") : file.faults.front()));
   }
-  bool grouped = false;
-  for (const RiserReport& r : figures.risers) grouped = grouped || r.model.grouping_segments > 0;
-  for (const RiserReport& r : figures.risers) riser_flags(f, r, notes, grouped);
+  // A file that could not be read holds no model to compare: only the
+  // listing's own flags follow.
+  if (file.readable) {
+    bool grouped = false;
+    for (const RiserReport& r : figures.risers) grouped = grouped || r.model.grouping_segments > 0;
+    for (const RiserReport& r : figures.risers) riser_flags(f, r, notes, grouped);
+  }
   for (const RiserReport& r : figures.risers) {
     length_flag(f, r.number, riser_name(r.number, *r.listing), r.listing->sums);
   }
-  change_flags(f, 0, "The whole model", listing.whole, figures.model, figures.whole);
+  if (file.readable) {
+    change_flags(f, 0, "The whole model", listing.whole, figures.model, figures.whole);
+  }
   zero_flags(f, listing.whole);
   if (listing.elements_on_no_riser > 0) {
     f.add("elements_on_no_riser", 0,
           whole(listing.elements_on_no_riser) +
               " elements of the listing lie on no riser (velkan --risers tells which)");
   }
+  if (!file.readable) return f.take();
   if (figures.beams_on_no_riser > 0) {
     f.add("beams_on_no_riser", 0,
           whole(figures.beams_on_no_riser) + " beams of the model lie on no riser of the listing");
