@@ -95,6 +95,10 @@ bool coarsen_mesh(Conversion& c, VomarModel& m) {
   std::vector<std::int32_t> segments;
   const std::vector<Riser> risers = ask_segments(c, segments);
   if (!fix_riser_ends(c, m, risers) || !segment_ends_known(c, m, segments)) return false;
+  if (c.notes) {
+    c.notes->coarsened = true;
+    c.notes->segments = segments;
+  }
   std::int32_t status = 0;
   const CoarseningLists lists{
       .MELNP = book_ints(c.io, c.wa, "MELNP", kMaxElemsPerNode * static_cast<std::int64_t>(m.NNP),

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "driver/dialogue.h"
 #include "driver/fileunits.h"
 #include "listing/listingstate.h"
 #include "platform/units.h"
+#include "report/conversionnotes.h"
 #include "store/workarray.h"
 
 namespace velkan {
@@ -25,6 +27,11 @@ struct Conversion {
   std::int32_t mxmapr = 0;
   // The listing as its first pass found it; every pass is checked against it.
   ListingState listing_state{};
+  // What the conversion changed, noted for the report; none without one.
+  ConversionNotes* notes = nullptr;
+  // Called before the node, element or property arrays change (the coarser
+  // mesh), while a report may still be taking the listing's figures.
+  std::function<void()> before_mesh_changes{};
 };
 
 }  // namespace velkan

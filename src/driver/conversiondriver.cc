@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/conversion.h"
+#include "driver/conversionreport.h"
 #include "driver/filemessages.h"
 #include "driver/givenanswers.h"
 #include "driver/prompts.h"
@@ -175,14 +176,27 @@ bool has_elements(Conversion& c) {
   return false;
 }
 
+// With a report, its files are opened once the listing is read (so that
+// neither can be the listing), and the listing's figures are taken before the
+// conversion changes the model.
 Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
-                const std::string& stamp) {
+                const std::string& stamp, ConversionReport& report) {
   Conversion c{io, ask, wa, open_listing(io, ask), stamp};
   if (!open_store(io, wa, nwiwa) || !read_model(c) || !has_elements(c)) return Outcome::kFailed;
   std::int32_t status = 0;
   find_leading_reals(io, wa, "ELPROP", 0, LPU, status);
   if (status != 0) return Outcome::kFailed;
-  return choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
+  if (report.wanted()) {
+    if (!report.open(io)) return Outcome::kFailed;
+    report.take_listing(io, wa, c.nel, c.nnp, c.listing_name);
+    c.notes = &report.notes;
+    c.before_mesh_changes = [&report] { report.listing_taken(); };
+  }
+  const Outcome outcome = choose_operation(io, ask) == 1 ? shear7_export(c) : vomar_conversion(c);
+  for (const int unit : {LPUUFO, LPUS7}) {
+    if (io.is_open(unit)) report.model_file(unit, io.file_name(unit));
+  }
+  return outcome;
 }
 
 // The files of the run: the message file is the run's own from the start (no
@@ -190,7 +204,7 @@ Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
 // write it meanwhile), and the model files are written whole or not at all.
 // False, with the reason on the console, when another conversion holds the
 // message file.
-bool claim_run_files(Units& io) {
+bool claim_run_files(Units& io, const ConversionReport& report) {
   if (const OsError busy = io.claim_implicit(LPU)) {
     io.newline(LTO);
     io.write(LTO, " *** " + busy.text +
@@ -200,6 +214,7 @@ bool claim_run_files(Units& io) {
   }
   io.write_whole(LPUUFO);
   io.write_whole(LPUS7);
+  if (report.wanted()) report.declare(io);
   remove_leftover_partials(io.file_name(LPU));
   return true;
 }
@@ -217,13 +232,14 @@ std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t m
                     const CommandLine& given) {
   (void)mode;  // always an interactive run
   const std::string stamp = padded(RUNSTP(80, 6), 256);
-  if (!claim_run_files(io)) return -1;
+  ConversionReport report(given);
+  if (!claim_run_files(io, report)) return -1;
   write_banner(io);
   Dialogue ask(io);
   give_answers(given, ask);
   Outcome outcome = Outcome::kFailed;
   try {
-    outcome = convert(io, ask, wa, nwiwa, stamp);
+    outcome = convert(io, ask, wa, nwiwa, stamp, report);
   } catch (const EndOfInput& end) {
     io.newline(LTO);
     io.write(LTO, end.line_without_end
@@ -234,7 +250,12 @@ std::int32_t VELKAN(Units& io, WorkArray& wa, std::int32_t nwiwa, std::int32_t m
     say_out_of_memory(io);
     outcome = Outcome::kFailed;
   }
-  const std::int32_t status = end_run(io, outcome);
+  const std::int32_t status = report.wanted()
+                                  ? end_run(io, outcome, [&] { return report.finish(io, stamp); })
+                                  : end_run(io, outcome);
+  // A report not put in place is removed: it belongs to a failed run.
+  io.close(LPUREH);
+  io.close(LPUREJ);
   io.write(LTO, Line().a("     Max used space: ").i(DMSGET(wa, kColStart, 3), 10).str());
   return status;
 }

@@ -96,7 +96,7 @@ std::int32_t write_verdict(Units& io, Outcome outcome) {
   return console_verdict(io, outcome == Outcome::kCompleted);
 }
 
-std::int32_t end_run(Units& io, Outcome outcome) {
+std::int32_t end_run(Units& io, Outcome outcome, const std::function<bool()>& after_models) {
   if (!listing_read(io)) outcome = Outcome::kFailed;
   // A model file is put in place only when the run completed and its
   // messages so far reached the message file.
@@ -105,6 +105,9 @@ std::int32_t end_run(Units& io, Outcome outcome) {
     if (io.is_open(unit) && !end_model_file(io, unit, outcome == Outcome::kCompleted)) {
       outcome = Outcome::kFailed;
     }
+  }
+  if (outcome == Outcome::kCompleted && after_models && !after_models()) {
+    outcome = Outcome::kFailed;
   }
   // The message file is closed before the console learns the verdict: its
   // diagnostics are part of the run, and losing them fails the run too.

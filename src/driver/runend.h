@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/units.h"
 
@@ -20,7 +21,9 @@ std::int32_t write_verdict(Units& io, Outcome outcome);
 // verdict; returns the run's status. A model file that could not be written
 // in full, a read error on the listing and a message file that could not be
 // written each fail the run, with the file's name and the reason on the
-// console (and in the message file while it works).
-std::int32_t end_run(Units& io, Outcome outcome);
+// console (and in the message file while it works). When the run completed,
+// `after_models` runs once the model files are in place, before the message
+// file is closed; its false fails the run.
+std::int32_t end_run(Units& io, Outcome outcome, const std::function<bool()>& after_models = {});
 
 }  // namespace velkan

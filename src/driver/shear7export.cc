@@ -49,6 +49,7 @@ Outcome shear7_export(Conversion& c) {
     c.io.write(LTO, " *** Tensions times this factor would be beyond 1E308, please answer again.");
     scale = c.ask.real_or(kScalePrompt, 1.0);
   }
+  if (c.notes) c.notes->shear7_scale = scale;
   const RealSpan elprop = find_leading_reals(c.io, c.wa, "ELPROP",
                                              std::int64_t{c.nel} * kPropertyRowReals, LPU, status);
   const ConstIntSpan melex = find_ints(c.io, c.wa, "MELEX", LPU, status);

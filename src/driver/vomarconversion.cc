@@ -4,6 +4,7 @@
 // that could not be written stops the sequence wherever it shows.
 #include "driver/vomarconversion.h"
 
+#include <optional>
 #include <string>
 
 #include "driver/coarsening.h"
@@ -52,18 +53,22 @@ bool build_model_properties(Conversion& c, VomarModel& m) {
   return true;
 }
 
-// Merges one property table and stores its new count under `parameter`.
+// Merges one property table and stores its new count under `parameter`;
+// with a report, what the merge changed is noted in `note`.
 bool merge(Conversion& c, VomarModel& m, std::string_view heading, RealSpan table,
            std::int32_t row_length, std::int32_t& count, IntSpan element_index, IntSpan types,
-           IntSpan numbers, std::string_view parameter) {
+           IntSpan numbers, std::string_view parameter, std::optional<MergeNote>* note) {
   c.io.newline(LTO);
   c.io.write(LTO, std::string(39, '='));
   c.io.write(LTO, Line().a(heading).f(kMergeTolerance, 8, 6).str());
   c.io.write(LTO, std::string(39, '-'));
   c.io.newline(LTO);
   std::int32_t status = 0;
+  const std::int32_t before = count;
+  double change = 0;
   ShriPrp01(c.io, table, row_length, count, kMergeTolerance, m.NEL, element_index, types, numbers,
-            m.MSKPNP, m.MSCRA, LPU, status);
+            m.MSKPNP, m.MSCRA, LPU, status, note ? &change : nullptr);
+  if (note) *note = MergeNote{before, count, change};
   PTSTRU(c.io, m.MSTRU, parameter, count, LPU, status);
   return status == 0;
 }
@@ -97,6 +102,10 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
   progress(c, " ... Writing Material info...", true);
   if (m.nh > 0) {
     const std::vector<double> k = c.ask.reals_or(kHingePrompt, {1e8, 1e3});
+    if (c.notes) {
+      c.notes->hinge_axial = k[0];
+      c.notes->hinge_bending = k[1];
+    }
     add_hinge_materials(c, m, k[0], k[1], status);
   } else if (c.ask.has_given(kHingePrompt)) {  // a batch cannot know in advance
     c.io.write(LTO, " *** --hinge is not used: the model has no hinge elements.");
@@ -104,6 +113,7 @@ std::int32_t finish_vomar_file(Conversion& c, VomarModel& m) {
   write_materials(c, m, status);
   if (c.ask.yes(kSeabedPrompt)) {
     const double level = c.ask.real(kSeabedLevelPrompt);
+    if (c.notes) c.notes->seabed_level = level;
     write_seabed(c, m, level, status);
   }
   for (const char* line :
@@ -120,15 +130,17 @@ Outcome vomar_conversion(Conversion& c) {
   if (!written(c, LPUUFO)) return Outcome::kFailed;
   VomarModel m;
   if (!find_model(c, m) || !build_model_properties(c, m)) return Outcome::kFailed;
+  if (c.notes) c.notes->merge_tolerance = kMergeTolerance;
   if (!merge(c, m, " Shrinking Materials  within tol :", m.TMAPA, m.material_row, m.NMA, m.MELMAT,
-             m.MATYP, m.MEXMAT, "NMA") ||
+             m.MATYP, m.MEXMAT, "NMA", c.notes ? &c.notes->materials : nullptr) ||
       !merge(c, m, " Shrinking Geometries within tol :", m.TCRGEO, kCrossSectionRowReals, m.NGE,
-             m.MELGEO, m.MGETYP, m.MEXGEO, "NGE")) {
+             m.MELGEO, m.MGETYP, m.MEXGEO, "NGE", c.notes ? &c.notes->sections : nullptr)) {
     return Outcome::kFailed;
   }
   const std::int32_t nel0 = m.NEL;
-  if (c.ask.yes(kCoarsenPrompt) && !coarsen_mesh(c, m)) {
-    return Outcome::kFailed;
+  if (c.ask.yes(kCoarsenPrompt)) {
+    if (c.before_mesh_changes) c.before_mesh_changes();
+    if (!coarsen_mesh(c, m)) return Outcome::kFailed;
   }
   if (!write_mesh(c, m, nel0)) return Outcome::kFailed;
   const std::int32_t status = finish_vomar_file(c, m);

@@ -4,6 +4,7 @@
 #include "process/propertymerging.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/consoleunits.h"
@@ -79,7 +80,32 @@ std::string refusal(RealSpan prop, std::int32_t mxpr, std::int32_t npr, double t
   return {};
 }
 
+// The row that finally takes row i (0-based): the end of its merge chain.
+std::size_t survivor(ConstIntSpan imap, std::size_t i) {
+  while (imap[i] != 0) i = static_cast<std::size_t>(imap[i] - 1);
+  return i;
+}
+
 }  // namespace
+
+double largest_merge_change(const RealSpan& PROP, std::int32_t MXPR, std::int32_t NPR,
+                            ConstIntSpan IMAP) {
+  const auto width = static_cast<std::size_t>(std::max(MXPR, 0));
+  double largest = 0;
+  for (std::size_t j = 0; j < count_of(NPR); ++j) {
+    if (IMAP[j] == 0) continue;
+    const std::size_t r = survivor(IMAP, j);
+    for (std::size_t k = 0; k < width; ++k) {
+      // Values below 1E-99 count as 0, as the equality of the merge takes them.
+      const auto value = [](double v) { return std::abs(v) < 1e-99 ? 0.0 : v; };
+      const double own = value(PROP.get(j * width + k)), kept = value(PROP.get(r * width + k));
+      if (own == kept) continue;
+      const double change = own == 0 ? 1.0 : std::abs(kept - own) / std::abs(own);
+      largest = std::max(largest, change);
+    }
+  }
+  return largest;
+}
 
 void RENPRP(std::int32_t NPR, ConstIntSpan IMAP, IntSpan ISCR, std::int32_t NEL, IntSpan MELPR) {
   if (NEL == 0) return;
@@ -103,7 +129,7 @@ void RENPRP(std::int32_t NPR, ConstIntSpan IMAP, IntSpan ISCR, std::int32_t NEL,
 
 void ShriPrp01(Units& io, RealSpan PROP, std::int32_t MXPR, std::int32_t& NPR, double TOL,
                std::int32_t NEL, IntSpan MELPR, IntSpan MPRTYP, IntSpan MEXPR, IntSpan IMAP,
-               IntSpan ISCR, int LPU, std::int32_t& status) {
+               IntSpan ISCR, int LPU, std::int32_t& status, double* largest_change) {
   const std::size_t row_arrays = std::min({MPRTYP.size(), MEXPR.size(), IMAP.size(), ISCR.size()});
   const std::string why = refusal(PROP, MXPR, NPR, TOL, NEL, MELPR, row_arrays);
   if (!why.empty()) {
@@ -115,6 +141,7 @@ void ShriPrp01(Units& io, RealSpan PROP, std::int32_t MXPR, std::int32_t& NPR, d
   MKPMAP(PROP, MXPR, static_cast<std::int32_t>(npr), TOL, IMAP);
   const auto nnew = static_cast<std::int32_t>(std::count(IMAP.begin(), IMAP.begin() + npr, 0));
   if (LPU > 0) list_merge(io, static_cast<std::int32_t>(npr), nnew, IMAP, MEXPR);
+  if (largest_change) *largest_change = largest_merge_change(PROP, MXPR, NPR, IMAP);
   if (nnew == static_cast<std::int32_t>(npr)) return;
   RENPRP(static_cast<std::int32_t>(npr), IMAP, ISCR, NEL, MELPR);
   compact(PROP, static_cast<std::size_t>(MXPR), npr, IMAP, MPRTYP, MEXPR);
