@@ -176,11 +176,13 @@ bool has_elements(Conversion& c) {
   return false;
 }
 
-// With a report, its files are opened once the listing is read (so that
-// neither can be the listing), and the listing's figures are taken before the
-// conversion changes the model.
+// With a report, its names are checked against each other and the files
+// named so far before the listing is read; its files are opened once the
+// listing is read (so that neither can be the listing), and the listing's figures are taken before
+// the conversion changes the model.
 Outcome convert(Units& io, Dialogue& ask, WorkArray& wa, std::int32_t nwiwa,
                 const std::string& stamp, ConversionReport& report) {
+  if (report.wanted() && !report.names_fit(io, io.file_name(LPU))) return Outcome::kFailed;
   Conversion c{io, ask, wa, open_listing(io, ask), stamp};
   if (!open_store(io, wa, nwiwa) || !read_model(c) || !has_elements(c)) return Outcome::kFailed;
   std::int32_t status = 0;

@@ -62,7 +62,7 @@ void ConversionReport::declare(Units& io) const {
   io.write_whole(LPUREJ);
 }
 
-bool ConversionReport::open(Units& io) const {
+bool ConversionReport::names_fit(Units& io, std::string_view messages) const {
   if (html_ && json_ && same_output(*html_, *json_)) {
     say(io,
         " *** --report and --report-json name the same file " + *json_ + ": give each its own.");
@@ -75,7 +75,16 @@ bool ConversionReport::open(Units& io) const {
                   ": give the report another name.");
       return false;
     }
+    if (*name && same_output(**name, messages)) {
+      say(io, std::string(" *** ") + option + " names the message file " + std::string(messages) +
+                  ": give the report another name.");
+      return false;
+    }
   }
+  return true;
+}
+
+bool ConversionReport::open(Units& io) const {
   for (const auto& [unit, name, option] :
        {std::tuple{LPUREH, &html_, "--report"}, std::tuple{LPUREJ, &json_, "--report-json"}}) {
     if (!*name) continue;

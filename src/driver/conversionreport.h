@@ -39,6 +39,10 @@ class ConversionReport {
   // the reason on the console, when one cannot be written, or when two of the
   // run's outputs (the two pages, a page and the model file named on the
   // command line) are the same file.
+  // False, with the reason on the console, when a report is named as the
+  // other report, the model file given as an option or the message file:
+  // checked before the listing is read.
+  bool names_fit(Units& io, std::string_view messages) const;
   bool open(Units& io) const;
   // Takes the listing's figures from the store the four passes filled, on a
   // thread of its own while the conversion goes on: nothing may change the

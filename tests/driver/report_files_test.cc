@@ -65,6 +65,10 @@ TEST(ReportFiles, NeverTheListingOrTheModelFile) {
        " *** --report-json names the model file riser.vom: give the report another name.\n"},
       {"both pages", kRiser + " --report r.html --report-json r.html", "",
        " *** --report and --report-json name the same file r.html: give each its own.\n"},
+      {"the message file", kRiser + " --report-json fort.17", "",
+       " *** --report-json names the message file fort.17: give the report another name.\n"},
+      {"the message file named by --messages", kRiser + " -m run.msg --report ./run.msg", "",
+       " *** --report names the message file run.msg: give the report another name.\n"},
       {"the model file typed at the prompt", "--report riser.vom",
        "examples/riser.lis\n\n\nriser.vom\n\n\n\n",
        " *** The report riser.vom would replace the model file riser.vom: no report was written; "
