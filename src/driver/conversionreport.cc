@@ -167,8 +167,9 @@ bool ConversionReport::finish(Units& io, std::string_view stamp) {
   }
   for (const std::optional<std::string>* name : {&html_, &json_}) {
     if (*name && same_output(**name, model_name_)) {  // the model file typed at its prompt
-      say(io, " *** The report " + **name + " would replace the model file " + model_name_ +
-                  ": no report was written; give the report another name.");
+      say(io,
+          " *** The report " + **name + " would replace the model file " + model_name_ +
+              ": the model file is in place, no report was written; give the report another name.");
       return false;
     }
   }

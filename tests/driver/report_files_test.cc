@@ -71,8 +71,8 @@ TEST(ReportFiles, NeverTheListingOrTheModelFile) {
        " *** --report names the message file run.msg: give the report another name.\n"},
       {"the model file typed at the prompt", "--report riser.vom",
        "examples/riser.lis\n\n\nriser.vom\n\n\n\n",
-       " *** The report riser.vom would replace the model file riser.vom: no report was written; "
-       "give the report another name.\n"},
+       " *** The report riser.vom would replace the model file riser.vom: the model file is in "
+       "place, no report was written; give the report another name.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
