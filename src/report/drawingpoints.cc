@@ -102,6 +102,31 @@ std::vector<std::size_t> drawn_points(std::span<const Point3> line,
   return out;
 }
 
+std::vector<std::size_t> column_extremes(std::span<const Point3> curve, std::size_t columns) {
+  std::vector<std::size_t> out;
+  if (curve.empty()) return out;
+  const double x0 = curve.front().x, width = curve.back().x - x0;
+  const double per = width > 0 && columns > 0 ? static_cast<double>(columns) / width : 0.0;
+  // As a double: a value that is not finite is a column of its own.
+  const auto column_of = [&](std::size_t i) { return std::floor((curve[i].x - x0) * per); };
+  std::size_t first = 0;
+  while (first < curve.size()) {
+    const double column = column_of(first);
+    std::size_t low = first, high = first, last = first;
+    while (last + 1 < curve.size() && column_of(last + 1) == column) {
+      ++last;
+      if (curve[last].y < curve[low].y) low = last;
+      if (curve[last].y > curve[high].y) high = last;
+    }
+    const std::size_t kept[] = {first, std::min(low, high), std::max(low, high), last};
+    for (const std::size_t k : kept) {
+      if (out.empty() || out.back() != k) out.push_back(k);
+    }
+    first = last + 1;
+  }
+  return out;
+}
+
 void LineThinner::add(const Point3& p, bool stays) {
   if (!pending_ && !taken_.empty() && p.x == taken_.back().x && p.y == taken_.back().y &&
       p.z == taken_.back().z) {

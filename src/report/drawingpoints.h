@@ -25,6 +25,12 @@ std::vector<std::size_t> drawn_points(std::span<const Point3> line,
                                       std::span<const std::size_t> kept, double tolerance,
                                       std::size_t most);
 
+// Positions (rising) of the points of a curve whose x rises that show it at
+// the width of `columns` columns: in each column of x, its first and last
+// point and the points of its lowest and highest y. A curve of a million
+// points so keeps at most four per column, in one pass, and looks the same.
+std::vector<std::size_t> column_extremes(std::span<const Point3> curve, std::size_t columns);
+
 // A line taken point by point for a drawing: a point closer than `spacing`
 // to the last one taken is passed over, unless it must stay or ends the line;
 // the points taken are then thinned as drawn_points() thins them. So a line

@@ -54,6 +54,7 @@ svg text { font-family: sans-serif; }
 
 // Risers beyond this many are shown one row each instead of a table each.
 constexpr std::size_t kRiserTables = 30;
+constexpr int kCurveWidth = 720;  // drawing points across a curve against the length
 
 std::string riser_class(std::size_t number) {
   std::string name = "r";  // (a literal put before a string is a false warning of MinGW's g++)
@@ -359,11 +360,16 @@ class Page {
     std::vector<Point3> line;
     line.reserve(s.points.size());
     for (const Shear7Point& q : s.points) line.push_back({q.s, (get(q) - low) / range, 0});
+    // Four points per third of a drawing point at most, then thinned.
+    const std::vector<std::size_t> shown = column_extremes(line, 3 * kCurveWidth);
+    std::vector<Point3> kept;
+    kept.reserve(shown.size());
+    for (const std::size_t i : shown) kept.push_back(line[i]);
     std::vector<Point2> drawn;
-    for (const std::size_t i : drawn_points(line, {}, 1e-4, kDrawnPerRiser)) {
-      drawn.push_back({s.points[i].s, get(s.points[i])});
+    for (const std::size_t i : drawn_points(kept, {}, 1e-4, kDrawnPerRiser)) {
+      drawn.push_back({s.points[shown[i]].s, get(s.points[shown[i]])});
     }
-    SvgPlot plot(720, 260, {0, 1}, {low, high}, false, "Length coordinate (0 to 1)", label);
+    SvgPlot plot(kCurveWidth, 260, {0, 1}, {low, high}, false, "Length coordinate (0 to 1)", label);
     plot.line(drawn, "curve");
     out_ += "<div class=\"figure\">\n" + plot.svg() + "<p class=\"caption\">" + xml_text(label) +
             " along the length coordinate, as the Shear7 file holds it.</p>\n</div>\n";

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <random>
 #include <set>
 
@@ -105,6 +106,31 @@ TEST(DrawingPoints, ALineTakenPointByPointStaysNearEveryPoint) {
     EXPECT_LE(nearest, kSpacing + kTolerance) << i;
   }
   EXPECT_EQ(thinner.size(), 0u);
+}
+
+// Every column of a step curve keeps its ends and its extremes, and no more
+// than four points; a curve of one column per point keeps every point.
+TEST(DrawingPoints, AColumnKeepsItsEndsAndItsExtremes) {
+  std::mt19937 rng(7);
+  std::vector<Point3> curve;
+  for (int i = 0; i < 100000; ++i) curve.push_back({i / 99999.0, double(rng() % 3), 0});
+  constexpr std::size_t kColumns = 300;
+  const std::vector<std::size_t> kept = column_extremes(curve, kColumns);
+  EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
+  EXPECT_LE(kept.size(), 4 * (kColumns + 1));
+  EXPECT_EQ(kept.front(), 0u);
+  EXPECT_EQ(kept.back(), curve.size() - 1);
+  std::map<long, std::pair<double, double>> wanted, got;  // column: lowest, highest
+  const auto widen = [](auto& m, long c, double y) {
+    auto [it, fresh] = m.try_emplace(c, y, y);
+    if (!fresh) it->second = {std::min(it->second.first, y), std::max(it->second.second, y)};
+  };
+  const auto column = [&](std::size_t i) { return long(std::floor(curve[i].x * kColumns)); };
+  for (std::size_t i = 0; i < curve.size(); ++i) widen(wanted, column(i), curve[i].y);
+  for (const std::size_t i : kept) widen(got, column(i), curve[i].y);
+  EXPECT_EQ(got, wanted);
+  const std::vector<Point3> few(curve.begin(), curve.begin() + 50);
+  EXPECT_EQ(column_extremes(few, 100000).size(), few.size());
 }
 
 }  // namespace
