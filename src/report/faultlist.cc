@@ -17,8 +17,19 @@ std::string fault_text(std::initializer_list<std::string_view> pieces) {
 
 void FaultList::add(std::int64_t line, std::string text) {
   const std::int64_t key = line > 0 ? line : std::numeric_limits<std::int64_t>::max();
-  Fault fault{key, count_++, std::move(text)};
   if (line > 0) lines_.push_back(line);
+  keep(Fault{key, count_++, std::move(text)});
+}
+
+void FaultList::take(FaultList&& later) {
+  lines_.insert(lines_.end(), later.lines_.begin(), later.lines_.end());
+  std::sort(later.kept_.begin(), later.kept_.end());
+  for (Fault& f : later.kept_) keep(Fault{f.key, count_ + f.seq, std::move(f.text)});
+  count_ += later.count_;
+}
+
+// The fault among the first kMostListed by line, or left out.
+void FaultList::keep(Fault fault) {
   if (kept_.size() == kMostListed) {
     if (!(fault < kept_.front())) return;
     std::pop_heap(kept_.begin(), kept_.end());

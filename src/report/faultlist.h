@@ -20,6 +20,9 @@ class FaultList {
 
   // A fault at `line` (from 1), or of the file as a whole (line 0).
   void add(std::int64_t line, std::string text);
+  // Takes the faults of another list: the same as adding them here one by
+  // one, in the order they were added there.
+  void take(FaultList&& later);
   // The lines with a fault so far, ascending.
   std::vector<std::int64_t> lines() const;
   std::int64_t count() const { return count_; }
@@ -34,6 +37,8 @@ class FaultList {
     std::string text;
     bool operator<(const Fault& o) const { return key != o.key ? key < o.key : seq < o.seq; }
   };
+  void keep(Fault fault);
+
   std::vector<Fault> kept_;          // a heap of the first kMostListed, the last on top
   std::vector<std::int64_t> lines_;  // every line with a fault
   std::int64_t count_ = 0;

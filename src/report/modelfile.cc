@@ -1,18 +1,16 @@
-// Reading a model file back: one pass over its lines through the unit table,
-// then the checks across its records.
+// Reading a model file back: one pass over its lines through the unit table
+// (their records read in stretches, on two threads), then the checks across
+// its records.
 #include "report/modelfile.h"
 
 #include <string>
 
+#include "report/chunkedrecords.h"
 #include "report/faultlist.h"
 #include "report/modelchecks.h"
-#include "report/modelrecords.h"
 
 namespace velkan {
 namespace {
-
-// Lines longer than this are no record of a model file.
-constexpr std::size_t kLongestLine = 1 << 16;
 
 std::string_view without_trailing_blanks(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -36,11 +34,11 @@ ModelFile read_model_file(Units& io, int unit, std::string_view name) {
                       fault_text({"cannot open ", name, ": ", io.open_error().text}));
   }
   FaultList faults;
-  RecordReader reader(file, faults);
+  ChunkedRecords records;
   std::string spill;
   std::string_view line;
   for (;;) {
-    const int rc = io.read_view(unit, line, spill, kLongestLine + 1);
+    const int rc = io.read_view(unit, line, spill, ChunkedRecords::kLongestLine + 1);
     if (rc == kEndOfFile) break;
     if (rc != 0) {
       const std::string reason = io.error(unit).text;
@@ -50,15 +48,10 @@ ModelFile read_model_file(Units& io, int unit, std::string_view name) {
     }
     ++file.lines;
     file.trailer = without_trailing_blanks(line) == kEndOfFileComment;
-    if (line.size() > kLongestLine) {
-      faults.add(file.lines,
-                 fault_text({"longer than ", std::to_string(kLongestLine), " characters"}));
-      continue;
-    }
-    reader.read_line(file.lines, line);
+    records.add(file.lines, line);
   }
   io.close(unit);
-  reader.finish();
+  records.finish(file, faults);
   if (file.lines == 0) {
     faults.add(0, "the file is empty");
   } else if (!file.trailer) {

@@ -178,6 +178,12 @@ void read_gravity(RecordLine& f, std::int64_t line, ModelFile& file) {
 
 }  // namespace
 
+bool RecordReader::starts_afresh(std::string_view text) {
+  if (text.empty() || text[0] == '\'' || text[0] == '#') return false;
+  const LineFields fields(text);
+  return fields.size() > 0 && fields.size() <= LineFields::kKept && !holds_value(fields[0]);
+}
+
 void RecordReader::read_line(std::int64_t number, std::string_view text) {
   if (!text.empty() && (text[0] == '\'' || text[0] == '#')) return;  // a comment
   const LineFields fields(text);

@@ -21,6 +21,9 @@ class RecordReader {
   void read_line(std::int64_t number, std::string_view text);
   // The end of the file: the open record is complete.
   void finish() { close_open(); }
+  // Whether line `text` ends the open record before anything else (a record
+  // line): the lines from it on can be read by a reader of their own.
+  static bool starts_afresh(std::string_view text);
 
  private:
   // kDropped: a record left out for its number; its continuation lines go with it.
