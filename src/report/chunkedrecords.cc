@@ -26,7 +26,7 @@ void join(std::vector<T> ModelFile::*family, ModelFile& to, std::span<ModelFile*
     std::vector<T>& from = part->*family;
     into.insert(into.end(), std::make_move_iterator(from.begin()),
                 std::make_move_iterator(from.end()));
-    from = {};
+    std::vector<T>().swap(from);
   }
 }
 
@@ -71,7 +71,7 @@ void ChunkedRecords::read_stretch(Stretch& s) {
     reader.read_line(number, line);
   }
   reader.finish();
-  s.text = {};
+  std::string().swap(s.text);  // its memory given back, not only emptied
 }
 
 // The stretch just filled is read: the even ones on the second thread, the
