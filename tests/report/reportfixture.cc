@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "report/modelcheck.h"
+#include "support/testio.h"
 
 namespace velkan::test {
 
@@ -16,18 +17,7 @@ std::string recorded(const std::string& relative) {
 }
 
 std::vector<std::string> split_lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t from = 0;
-  while (from < text.size()) {
-    const std::size_t end = text.find('\n', from);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(from));
-      break;
-    }
-    lines.push_back(text.substr(from, end - from));
-    from = end + 1;
-  }
-  return lines;
+  return lines_of(text);
 }
 
 std::string join_lines(const std::vector<std::string>& lines) {
